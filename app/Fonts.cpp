@@ -1,0 +1,69 @@
+#include "app/Fonts.h"
+
+#include "app/Twips.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+namespace {
+
+const QString tahomaName = QStringLiteral("Tahoma");
+const QString timesName = QStringLiteral("Times New Roman");
+
+bool hasFamily(const QString& family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+bool s_tahomaFound = false;
+
+} // namespace
+
+void Fonts::install()
+{
+    s_tahomaFound = hasFamily(tahomaName);
+    if (!s_tahomaFound) {
+        const QStringList candidates{
+            QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+            QStringLiteral("/usr/lib/wine/fonts/tahoma.ttf"),
+            QStringLiteral("/opt/wine/share/wine/fonts/tahoma.ttf"),
+        };
+        for (const QString& path : candidates) {
+            if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) {
+                s_tahomaFound = hasFamily(tahomaName);
+                if (s_tahomaFound)
+                    break;
+            }
+        }
+    }
+    if (!s_tahomaFound) {
+        QFont::insertSubstitutions(tahomaName, {QStringLiteral("DejaVu Sans"),
+                                                QStringLiteral("Liberation Sans"),
+                                                QStringLiteral("Verdana"), QStringLiteral("Arial")});
+    }
+    QFont::insertSubstitutions(timesName, {QStringLiteral("Liberation Serif"),
+                                           QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")});
+}
+
+bool Fonts::tahomaFound() { return s_tahomaFound; }
+
+QString Fonts::tahomaFamily() { return QFontInfo(tahoma(10)).family(); }
+
+QFont Fonts::tahoma(double points, bool bold)
+{
+    QFont font(tahomaName);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(Twips::pointsToPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+QFont Fonts::timesNewRoman(double points)
+{
+    QFont font(timesName);
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(Twips::pointsToPixels(points));
+    return font;
+}

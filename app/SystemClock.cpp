@@ -1,0 +1,3 @@
+#include "app/SystemClock.h"
+
+QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }

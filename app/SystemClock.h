@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/Clock.h"
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() const override;
+};

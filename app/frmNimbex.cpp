@@ -1,0 +1,472 @@
+#include "app/frmNimbex.h"
+
+#include "app/BcdDigits.h"
+#include "app/Clock.h"
+#include "app/ColorValue.h"
+#include "app/Fonts.h"
+#include "app/Lamp.h"
+#include "app/SecondTimer.h"
+#include "app/SystemColors.h"
+#include "app/Twips.h"
+#include "resources/Resources.h"
+#include "settings/BoolText.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Twips of the design.
+constexpr double clientWidth = 7650, clientHeight = 5085;
+constexpr double frameLeft = 840, frameDesignTop = 240, frameNormalTop = 360;
+constexpr double frameWidth = 6735, frameHeight = 4695;
+constexpr double lampWidth = 855, lampHeight = 735;
+constexpr double labelHeight = 495, bitLabelDrop = 120;
+constexpr double buttonTop = 4200, buttonWidth = 1455, buttonHeight = 375;
+constexpr double faceFontPoints = 20.25, buttonFontPoints = 8.25;
+
+const QString fullScreenCaption = QStringLiteral("Full Screen");
+const QString normalCaption = QStringLiteral("Normal");
+
+struct LampSpec
+{
+    Lamp* frmNimbex::*lamp;
+    QLabel* frmNimbex::*bit;
+    const char* lampName;
+    const char* bitName;
+    double left, top;
+};
+
+// Columns stand 960 twips apart, rows 840; the tens columns lack the weights they never need.
+const LampSpec lampSpecs[] = {
+    {&frmNimbex::h12, &frmNimbex::lblh22, "h12", "lblh22", 120, 1920},
+    {&frmNimbex::h11, &frmNimbex::lblh21, "h11", "lblh21", 120, 2760},
+    {&frmNimbex::h8, &frmNimbex::lblh18, "h8", "lblh18", 1080, 240},
+    {&frmNimbex::h4, &frmNimbex::lblh14, "h4", "lblh14", 1080, 1080},
+    {&frmNimbex::h2, &frmNimbex::lblh12, "h2", "lblh12", 1080, 1920},
+    {&frmNimbex::h1, &frmNimbex::lblh11, "h1", "lblh11", 1080, 2760},
+    {&frmNimbex::m14, &frmNimbex::lblm24, "m14", "lblm24", 2040, 1080},
+    {&frmNimbex::m12, &frmNimbex::lblm22, "m12", "lblm22", 2040, 1920},
+    {&frmNimbex::m11, &frmNimbex::lblm21, "m11", "lblm21", 2040, 2760},
+    {&frmNimbex::m8, &frmNimbex::lblm18, "m8", "lblm18", 3000, 240},
+    {&frmNimbex::m4, &frmNimbex::lblm14, "m4", "lblm14", 3000, 1080},
+    {&frmNimbex::m2, &frmNimbex::lblm12, "m2", "lblm12", 3000, 1920},
+    {&frmNimbex::m1, &frmNimbex::lblm11, "m1", "lblm11", 3000, 2760},
+    {&frmNimbex::s14, &frmNimbex::lbls24, "s14", "lbls24", 3960, 1080},
+    {&frmNimbex::s12, &frmNimbex::lbls22, "s12", "lbls22", 3960, 1920},
+    {&frmNimbex::s11, &frmNimbex::lbls21, "s11", "lbls21", 3960, 2760},
+    {&frmNimbex::s8, &frmNimbex::lbls18, "s8", "lbls18", 4920, 240},
+    {&frmNimbex::s4, &frmNimbex::lbls14, "s4", "lbls14", 4920, 1080},
+    {&frmNimbex::s2, &frmNimbex::lbls12, "s2", "lbls12", 4920, 1920},
+    {&frmNimbex::s1, &frmNimbex::lbls11, "s1", "lbls11", 4920, 2760},
+};
+
+struct CheatSpec
+{
+    QLabel* frmNimbex::*label;
+    const char* name;
+    const char* caption;
+    double left, top, width;
+    Qt::Alignment align;
+};
+
+// In the order the tick switches them.
+const CheatSpec cheatSpecs[] = {
+    {&frmNimbex::lbl1, "lbl1", "1", 5880, 2880, 855, Qt::AlignHCenter},
+    {&frmNimbex::lbl2, "lbl2", "2", 5880, 2040, 855, Qt::AlignHCenter},
+    {&frmNimbex::lbl4, "lbl4", "4", 5880, 1200, 855, Qt::AlignHCenter},
+    {&frmNimbex::lbl8, "lbl8", "8", 5880, 360, 855, Qt::AlignHCenter},
+    {&frmNimbex::lbls1, "lbls1", "S1", 4920, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lbls2, "lbls2", "S2", 3960, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lblm1, "lblm1", "M1", 3000, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lblm2, "lblm2", "M2", 2040, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lblh1, "lblh1", "H1", 1080, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lblh2, "lblh2", "H2", 120, 3600, 855, Qt::AlignHCenter},
+    {&frmNimbex::lblc1, "lblc1", ":", 3840, 3600, 255, Qt::AlignLeft},
+    {&frmNimbex::lblc2, "lblc2", ":", 1920, 3600, 255, Qt::AlignLeft},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                  Qt::Alignment align, const QFont& font)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    label->hide();
+    return label;
+}
+
+QPalette whitePalette(QPalette palette)
+{
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    return palette;
+}
+
+} // namespace
+
+frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_clock(clock)
+{
+    setObjectName(QStringLiteral("frmNimbex"));
+    setWindowTitle(QStringLiteral("Nimbex - Copyright \u00A9 2026 Vantrel"));
+    setWindowIcon(Resources::appIcon());
+    setPalette(whitePalette(palette()));
+    setAutoFillBackground(true);
+    setFixedSize(Twips::size(clientWidth, clientHeight));
+
+    buildLayout();
+    buildMenu();
+
+    Timer1 = new SecondTimer(m_clock, this);
+    connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::Timer1_Timer);
+
+    // Start-up position: centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(), size());
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+    m_normalGeometry = geometry();
+
+    Form_Load();
+}
+
+frmNimbex::~frmNimbex() = default;
+
+void frmNimbex::buildLayout()
+{
+    Frame1 = new QWidget(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAutoFillBackground(true);
+    Frame1->setGeometry(Twips::rect(frameLeft, frameDesignTop, frameWidth, frameHeight));
+
+    const QFont faceFont = Fonts::tahoma(faceFontPoints, true);
+
+    // Lamps first, so the bit labels created after them lie on top.
+    for (const LampSpec& spec : lampSpecs) {
+        auto* lamp = new Lamp(Frame1);
+        lamp->setObjectName(QLatin1String(spec.lampName));
+        lamp->setGeometry(Twips::rect(spec.left, spec.top, lampWidth, lampHeight));
+        this->*spec.lamp = lamp;
+    }
+    for (const LampSpec& spec : lampSpecs) {
+        this->*spec.bit =
+            makeLabel(Frame1, spec.bitName, QStringLiteral("0"),
+                      Twips::rect(spec.left, spec.top + bitLabelDrop, lampWidth, labelHeight),
+                      Qt::AlignHCenter, faceFont);
+    }
+    for (const CheatSpec& spec : cheatSpecs) {
+        QLabel* label = makeLabel(Frame1, spec.name, QString::fromLatin1(spec.caption),
+                                  Twips::rect(spec.left, spec.top, spec.width, labelHeight),
+                                  spec.align, faceFont);
+        this->*spec.label = label;
+        m_cheatLabels.push_back(label);
+    }
+
+    m_fields = {{
+        {lbls1, lbls2, {s1, s2, s4, s8}, {lbls11, lbls12, lbls14, lbls18}, {s11, s12, s14},
+         {lbls21, lbls22, lbls24}, BcdDigits::sexagesimalMaxTens},
+        {lblm1, lblm2, {m1, m2, m4, m8}, {lblm11, lblm12, lblm14, lblm18}, {m11, m12, m14},
+         {lblm21, lblm22, lblm24}, BcdDigits::sexagesimalMaxTens},
+        {lblh1, lblh2, {h1, h2, h4, h8}, {lblh11, lblh12, lblh14, lblh18}, {h11, h12, nullptr},
+         {lblh21, lblh22, nullptr}, BcdDigits::hoursMaxTens},
+    }};
+    for (const FieldControls& f : m_fields) {
+        for (int i = 0; i < 4; ++i) {
+            m_lamps.push_back(f.unitsLamps[i]);
+            m_bitLabels.push_back(f.unitsBits[i]);
+        }
+        for (int i = 0; i < 3 && f.tensLamps[i]; ++i) {
+            m_lamps.push_back(f.tensLamps[i]);
+            m_bitLabels.push_back(f.tensBits[i]);
+        }
+    }
+
+    // Created in tab order: "Full Screen", "Close", "Hide to Tray", "Options"; they read
+    // "Hide to Tray", "Full Screen", "Close", "Options" from left to right.
+    const QFont buttonFont = Fonts::tahoma(buttonFontPoints, true);
+    auto makeButton = [&](const char* name, const QString& caption, double left) {
+        auto* button = new QPushButton(caption, Frame1);
+        button->setObjectName(QLatin1String(name));
+        button->setFont(buttonFont);
+        button->setPalette(whitePalette(button->palette()));
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setGeometry(Twips::rect(left, buttonTop, buttonWidth, buttonHeight));
+        return button;
+    };
+    Command1 = makeButton("Command1", fullScreenCaption, 1560);
+    Command4 = makeButton("Command4", QStringLiteral("Close"), 3120);
+    Command3 = makeButton("Command3", QStringLiteral("Hide to Tray"), 0);
+    Command2 = makeButton("Command2", QStringLiteral("Options"), 4680);
+    setTabOrder(Command1, Command4);
+    setTabOrder(Command4, Command3);
+    setTabOrder(Command3, Command2);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &frmNimbex::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmNimbex::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmNimbex::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmNimbex::Command4_Click);
+}
+
+void frmNimbex::buildMenu()
+{
+    File = new QMenu(QStringLiteral("File"), this);
+    File->setObjectName(QStringLiteral("File"));
+    Show = File->addAction(QStringLiteral("&Show"));
+    Show->setObjectName(QStringLiteral("Show"));
+    Options = File->addAction(QStringLiteral("&Options"));
+    Options->setObjectName(QStringLiteral("Options"));
+    gap1 = File->addSeparator();
+    gap1->setObjectName(QStringLiteral("gap1"));
+    Exit = File->addAction(QStringLiteral("E&xit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+    connect(Options, &QAction::triggered, this, &frmNimbex::Options_Click);
+    connect(Exit, &QAction::triggered, this, &frmNimbex::Exit_Click);
+}
+
+void frmNimbex::readCheat()
+{
+    cHidden = SettingsStore::Read(Settings::application, Settings::section, Settings::cheatKey,
+                                  Settings::defaultCheat);
+}
+
+void frmNimbex::readCheatNum()
+{
+    cNum = BoolText::toBool(SettingsStore::Read(Settings::application, Settings::section,
+                                                Settings::cheatNumKey, Settings::defaultCheatNum));
+}
+
+void frmNimbex::readColor()
+{
+    onColor = SettingsStore::Read(Settings::application, Settings::section, Settings::colorKey,
+                                  Settings::defaultColor);
+}
+
+void frmNimbex::Form_Load()
+{
+    Timer1->setEnabled(true);
+    sHidden = false;
+    readCheat();
+    readCheatNum();
+    readColor();
+}
+
+// ---- The tick ----
+
+QColor frmNimbex::litColor() const
+{
+    const std::optional<quint32> value = ColorValue::fromText(onColor);
+    std::optional<QColor> color;
+    if (value)
+        color = SystemColors::toQColor(*value, palette());
+    if (!color)
+        color = SystemColors::toQColor(ColorValue::defaultLit, palette());
+    return *color;
+}
+
+void frmNimbex::Timer1_Timer()
+{
+    const QTime now = m_clock.now().time();
+
+    const bool cheat = cHidden.equalsTrue();
+    for (QLabel* label : m_cheatLabels)
+        label->setVisible(cheat);
+    for (QLabel* label : m_bitLabels)
+        label->setVisible(cNum);
+
+    const QColor unlit = *SystemColors::toQColor(ColorValue::unlit, palette());
+    for (Lamp* lamp : m_lamps)
+        lamp->setBackColor(unlit);
+    for (QLabel* label : m_bitLabels)
+        label->setText(QStringLiteral("0"));
+
+    const QColor lit = litColor();
+    showField(m_fields[0], now.second(), lit);
+    showField(m_fields[1], now.minute(), lit);
+    showField(m_fields[2], now.hour(), lit);
+}
+
+void frmNimbex::showField(const FieldControls& f, int value, const QColor& lit)
+{
+    const BcdField face = BcdDigits::field(value, f.maxTens);
+    f.unitsReadout->setText(face.unitsReadout);
+    for (int i = 0; i < 4; ++i) {
+        if (face.unitsWeights & (1 << i)) {
+            f.unitsLamps[i]->setBackColor(lit);
+            f.unitsBits[i]->setText(QStringLiteral("1"));
+        }
+    }
+    f.tensReadout->setText(face.tensReadout);
+    for (int i = 0; i < 3; ++i) {
+        if ((face.tensWeights & (1 << i)) && f.tensLamps[i]) {
+            f.tensLamps[i]->setBackColor(lit);
+            f.tensBits[i]->setText(QStringLiteral("1"));
+        }
+    }
+}
+
+// ---- Window state ----
+
+int frmNimbex::WindowState() const
+{
+    const Qt::WindowStates s = windowState();
+    if (s & Qt::WindowMinimized)
+        return 1;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return 2;
+    return 0;
+}
+
+void frmNimbex::setWindowStateValue(int state)
+{
+    switch (state) {
+    case 2:
+        if (WindowState() == 0)
+            m_normalGeometry = geometry();
+        // A fixed-size window cannot be maximised by most X11 window managers.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(Qt::WindowMaximized);
+        break;
+    case 1:
+        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+        break;
+    default:
+        setWindowState(Qt::WindowNoState);
+        setFixedSize(Twips::size(clientWidth, clientHeight));
+        // Moving by pos() drifts a pixel per round trip under some window managers.
+        if (m_normalGeometry.isValid())
+            setGeometry(m_normalGeometry);
+        break;
+    }
+}
+
+void frmNimbex::placeFrame(double leftTwips, double topTwips)
+{
+    Frame1->move(Twips::point(leftTwips, topTwips));
+}
+
+void frmNimbex::centreFrameOnWindow()
+{
+    // Centred on the outer window, title bar and border included. Until the window manager has
+    // maximised the window, the outer size it will get is the screen's work area.
+    QSize outer = frameGeometry().size();
+    if (!(windowState() & Qt::WindowMaximized) || !isVisible() || outer == size()) {
+        if (const QScreen* s = screen())
+            outer = s->availableGeometry().size();
+    }
+    const double W = Twips::fromPixels(outer.width()), H = Twips::fromPixels(outer.height());
+    const double w = frameWidth, h = frameHeight;
+    const float left = float(W / 2 - w / 2), top = float(H / 2 - h / 2);
+    placeFrame(left, top);
+}
+
+void frmNimbex::Form_Resize()
+{
+    switch (WindowState()) {
+    case 1:
+        // Without a tray icon a hidden window could not be brought back.
+        if (trayIconShowing())
+            hide();
+        break;
+    case 0:
+        placeFrame(frameLeft, frameNormalTop);
+        Command1->setText(fullScreenCaption);
+        fScreen = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmNimbex::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        Form_Resize();
+    }
+}
+
+void frmNimbex::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_shownOnce)
+        Form_Resize();
+}
+
+void frmNimbex::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The window manager maximises asynchronously: keep the full-screen face centred on the size
+    // the window really got.
+    if (fScreen.equalsTrue() && WindowState() == 2 && Command1->text() == normalCaption)
+        centreFrameOnWindow();
+}
+
+void frmNimbex::closeEvent(QCloseEvent* event)
+{
+    // Alt+F4, a close button drawn by the window manager anyway, or logging out: end as Close
+    // does, so no tray icon or dialog stays behind without the window.
+    event->accept();
+    Command4_Click();
+}
+
+// ---- Commands ----
+
+void frmNimbex::Command1_Click()
+{
+    if (Command1->text() == fullScreenCaption) {
+        setWindowStateValue(2);
+        centreFrameOnWindow();
+        Command1->setText(normalCaption);
+        fScreen = true;
+    } else {
+        setWindowStateValue(0);
+        placeFrame(frameLeft, frameNormalTop);
+        Command1->setText(fullScreenCaption);
+        fScreen = false;
+    }
+}
+
+void frmNimbex::Command2_Click()
+{
+    readCheat();
+    readColor();
+    readCheatNum();
+}
+
+void frmNimbex::Command3_Click()
+{
+    if (trayIconShowing())
+        hide();
+    else
+        setWindowStateValue(1);
+    sHidden = true;
+}
+
+void frmNimbex::Command4_Click() { QCoreApplication::exit(0); }
+
+void frmNimbex::Exit_Click() { Command4_Click(); }
+
+void frmNimbex::Options_Click()
+{
+    readCheat();
+    readCheatNum();
+    readColor();
+}
+
+bool frmNimbex::trayIconShowing() const { return false; }
