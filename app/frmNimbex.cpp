@@ -12,6 +12,10 @@
 #include "settings/BoolText.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "tray/ShellTray.h"
+#include "tray/TrayMessage.h"
+#include "tray/TrayMouseEvent.h"
+#include "tray/modSystray.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -233,6 +237,7 @@ void frmNimbex::buildMenu()
     gap1->setObjectName(QStringLiteral("gap1"));
     Exit = File->addAction(QStringLiteral("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
+    connect(Show, &QAction::triggered, this, &frmNimbex::Show_Click);
     connect(Options, &QAction::triggered, this, &frmNimbex::Options_Click);
     connect(Exit, &QAction::triggered, this, &frmNimbex::Exit_Click);
 }
@@ -261,6 +266,17 @@ void frmNimbex::Form_Load()
     sHidden = false;
     readCheat();
     readCheatNum();
+
+    using namespace modSystray;
+    trayIcon.cbSize = sizeof(NOTIFYICONDATA);
+    trayIcon.hWnd = ShellTray::windowHandle(this);
+    trayIcon.uID = 1;
+    trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayIcon.uCallbackMessage = TrayMessage::WM_MOUSEMOVE;
+    trayIcon.hIcon = ShellTray::iconHandle(windowIcon());
+    setTip(trayIcon, "Nimbex - DoubleClick to Show");
+    Shell_NotifyIconA(NIM_ADD, &trayIcon);
+
     readColor();
 }
 
@@ -332,25 +348,30 @@ int frmNimbex::WindowState() const
 
 void frmNimbex::setWindowStateValue(int state)
 {
-    switch (state) {
-    case 2:
-        if (WindowState() == 0)
+    Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == 1)
+        s |= Qt::WindowMinimized | (windowState() & Qt::WindowMaximized);
+    else if (state == 2)
+        s |= Qt::WindowMaximized;
+    setWindowState(s);
+}
+
+void frmNimbex::followWindowState(Qt::WindowStates oldState)
+{
+    const bool wasMaximized = oldState & Qt::WindowMaximized;
+    const bool maximized = windowState() & Qt::WindowMaximized;
+    if (maximized && !wasMaximized) {
+        if (!(oldState & Qt::WindowMinimized))
             m_normalGeometry = geometry();
         // A fixed-size window cannot be maximised by most X11 window managers.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState(Qt::WindowMaximized);
-        break;
-    case 1:
-        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
-        break;
-    default:
-        setWindowState(Qt::WindowNoState);
+    } else if (!maximized && wasMaximized) {
         setFixedSize(Twips::size(clientWidth, clientHeight));
-        // Moving by pos() drifts a pixel per round trip under some window managers.
+        // Restoring through the saved geometry; moving by pos() drifts a pixel per round trip
+        // under some window managers.
         if (m_normalGeometry.isValid())
             setGeometry(m_normalGeometry);
-        break;
     }
 }
 
@@ -404,8 +425,11 @@ void frmNimbex::showEvent(QShowEvent* event)
 void frmNimbex::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && m_shownOnce)
-        Form_Resize();
+    if (event->type() == QEvent::WindowStateChange) {
+        followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        if (m_shownOnce)
+            Form_Resize();
+    }
 }
 
 void frmNimbex::resizeEvent(QResizeEvent* event)
@@ -458,7 +482,11 @@ void frmNimbex::Command3_Click()
     sHidden = true;
 }
 
-void frmNimbex::Command4_Click() { QCoreApplication::exit(0); }
+void frmNimbex::Command4_Click()
+{
+    Shell_NotifyIconA(modSystray::NIM_DELETE, &modSystray::trayIcon);
+    QCoreApplication::exit(0);
+}
 
 void frmNimbex::Exit_Click() { Command4_Click(); }
 
@@ -469,4 +497,49 @@ void frmNimbex::Options_Click()
     readColor();
 }
 
-bool frmNimbex::trayIconShowing() const { return false; }
+void frmNimbex::Show_Click()
+{
+    // Brings the window back however it was hidden, also by minimising before any "Hide to Tray".
+    setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
+    show();
+    raise();
+    activateWindow();
+}
+
+// ---- The tray icon ----
+
+bool frmNimbex::event(QEvent* event)
+{
+    // Only the tray layer raises these; real pointer movement never reaches Form_MouseMove.
+    if (event->type() == TrayMouseEvent::eventType()) {
+        const auto* e = static_cast<TrayMouseEvent*>(event);
+        Form_MouseMove(e->Button, e->Shift, e->X, e->Y);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void frmNimbex::Form_MouseMove(short, short, float X, float)
+{
+    const int code = TrayMessage::codeFromX(X, ScaleMode, Twips::perPixel);
+    switch (TrayMessage::actionFor(code)) {
+    case TrayMessage::Action::Restore:
+        if (sHidden.equalsTrue()) {
+            setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
+            show();
+            raise();
+            activateWindow();
+        }
+        break;
+    case TrayMessage::Action::PopupMenu:
+        File->exec(QCursor::pos());
+        break;
+    case TrayMessage::Action::None:
+        break;
+    }
+}
+
+bool frmNimbex::trayIconShowing() const
+{
+    return ShellTray::isShowing(modSystray::trayIcon.hWnd, modSystray::trayIcon.uID);
+}

@@ -85,6 +85,12 @@ public:
     void Command4_Click();
     void Exit_Click();
     void Options_Click();
+    void Show_Click();
+    // The tray icon's mouse messages; X carries the message number (see TrayMessage).
+    void Form_MouseMove(short Button, short Shift, float X, float Y);
+
+    // The window's coordinates are twips; the tray decoding depends on it.
+    int ScaleMode = 1;
 
     // 0 normal, 1 minimised, 2 maximised.
     int WindowState() const;
@@ -99,6 +105,7 @@ public:
     QColor litColor() const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -124,6 +131,7 @@ private:
     void readColor();
     void placeFrame(double leftTwips, double topTwips);
     void centreFrameOnWindow();
+    void followWindowState(Qt::WindowStates oldState);
     bool trayIconShowing() const;
 
     const Clock& m_clock;

@@ -1,0 +1,190 @@
+#include "tray/ShellTray.h"
+
+#include "app/Twips.h"
+#include "tray/TrayMessage.h"
+#include "tray/TrayMouseEvent.h"
+#include "tray/modSystray.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+struct Entry
+{
+    QPointer<QSystemTrayIcon> icon;
+    quint32 uFlags = 0;
+    quint32 uCallbackMessage = 0;
+};
+
+quint64 key(quint32 hWnd, quint32 uID) { return (quint64(hWnd) << 32) | uID; }
+
+// Handles start away from zero so a record that was never filled names nothing.
+constexpr quint32 firstHandle = 0x100;
+
+QHash<quint32, QPointer<QWidget>>& windows()
+{
+    static QHash<quint32, QPointer<QWidget>> table;
+    return table;
+}
+
+std::vector<QIcon>& icons()
+{
+    static std::vector<QIcon> table;
+    return table;
+}
+
+QHash<quint64, Entry>& trayIcons()
+{
+    static QHash<quint64, Entry> table;
+    return table;
+}
+
+void deliver(quint32 hWnd, quint32 uID, int code)
+{
+    const auto it = trayIcons().constFind(key(hWnd, uID));
+    if (it == trayIcons().constEnd() || !(it->uFlags & modSystray::NIF_MESSAGE) ||
+        it->uCallbackMessage != TrayMessage::WM_MOUSEMOVE)
+        return;
+    if (QWidget* w = ShellTray::window(hWnd)) {
+        // As the shell does: the message number travels as the pointer's X in pixels, and the
+        // window sees it converted to twips.
+        QCoreApplication::postEvent(w, new TrayMouseEvent(0, 0, float(code * Twips::perPixel), 0));
+    }
+}
+
+int codeFor(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        return TrayMessage::WM_LBUTTONUP;
+    case QSystemTrayIcon::DoubleClick:
+        return TrayMessage::WM_LBUTTONDBLCLK; // after the WM_LBUTTONUP of its first click
+    case QSystemTrayIcon::Context:
+        return TrayMessage::WM_RBUTTONUP;
+    case QSystemTrayIcon::MiddleClick:
+        return 520; // WM_MBUTTONUP
+    default:
+        return 0;
+    }
+}
+
+void apply(QSystemTrayIcon* icon, const NOTIFYICONDATA& record)
+{
+    if (record.uFlags & modSystray::NIF_ICON)
+        icon->setIcon(ShellTray::icon(record.hIcon));
+    if (record.uFlags & modSystray::NIF_TIP) {
+        // The tip ends at its NUL; the blanks after it never show.
+        const auto end = std::find(record.szTip.begin(), record.szTip.end(), '\0');
+        icon->setToolTip(QString::fromLocal8Bit(record.szTip.data(), end - record.szTip.begin()));
+    }
+}
+
+int add(const NOTIFYICONDATA& record)
+{
+    QWidget* owner = ShellTray::window(record.hWnd);
+    if (!owner || trayIcons().contains(key(record.hWnd, record.uID)))
+        return 0;
+    // Owned by the window, so a window that goes takes its icons with it.
+    auto* icon = new QSystemTrayIcon(owner);
+    apply(icon, record);
+    const quint32 hWnd = record.hWnd, uID = record.uID;
+    QObject::connect(icon, &QSystemTrayIcon::activated, icon,
+                     [hWnd, uID](QSystemTrayIcon::ActivationReason reason) {
+                         if (const int code = codeFor(reason))
+                             deliver(hWnd, uID, code);
+                     });
+    QObject::connect(icon, &QObject::destroyed, [k = key(hWnd, uID)] { trayIcons().remove(k); });
+    trayIcons().insert(key(hWnd, uID), {icon, record.uFlags, record.uCallbackMessage});
+    // Qt shows the icon as soon as a notification area appears, even if there is none yet.
+    icon->show();
+    return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+}
+
+int modify(const NOTIFYICONDATA& record)
+{
+    const auto it = trayIcons().find(key(record.hWnd, record.uID));
+    if (it == trayIcons().end() || !it->icon)
+        return 0;
+    apply(it->icon, record);
+    if (record.uFlags & modSystray::NIF_MESSAGE)
+        it->uCallbackMessage = record.uCallbackMessage;
+    it->uFlags |= record.uFlags;
+    return 1;
+}
+
+int remove(const NOTIFYICONDATA& record)
+{
+    const Entry entry = trayIcons().take(key(record.hWnd, record.uID));
+    if (!entry.icon)
+        return 0;
+    entry.icon->hide();
+    delete entry.icon.data();
+    return 1;
+}
+
+} // namespace
+
+int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData)
+{
+    if (!lpData || lpData->cbSize != sizeof(NOTIFYICONDATA))
+        return 0;
+    switch (dwMessage) {
+    case modSystray::NIM_ADD:
+        return add(*lpData);
+    case modSystray::NIM_MODIFY:
+        return modify(*lpData);
+    case modSystray::NIM_DELETE:
+        return remove(*lpData);
+    default:
+        return 0;
+    }
+}
+
+quint32 ShellTray::windowHandle(QWidget* window)
+{
+    for (auto it = windows().cbegin(); it != windows().cend(); ++it) {
+        if (it.value() == window)
+            return it.key();
+    }
+    const quint32 handle = firstHandle + quint32(windows().size());
+    windows().insert(handle, window);
+    return handle;
+}
+
+QWidget* ShellTray::window(quint32 hWnd) { return windows().value(hWnd); }
+
+quint32 ShellTray::iconHandle(const QIcon& icon)
+{
+    icons().push_back(icon);
+    return firstHandle + quint32(icons().size() - 1);
+}
+
+QIcon ShellTray::icon(quint32 hIcon)
+{
+    if (hIcon < firstHandle || hIcon - firstHandle >= icons().size())
+        return {};
+    return icons()[hIcon - firstHandle];
+}
+
+bool ShellTray::exists(quint32 hWnd, quint32 uID)
+{
+    const auto it = trayIcons().constFind(key(hWnd, uID));
+    return it != trayIcons().constEnd() && it->icon;
+}
+
+bool ShellTray::isShowing(quint32 hWnd, quint32 uID)
+{
+    return exists(hWnd, uID) && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+QString ShellTray::toolTip(quint32 hWnd, quint32 uID)
+{
+    const auto it = trayIcons().constFind(key(hWnd, uID));
+    return it != trayIcons().constEnd() && it->icon ? it->icon->toolTip() : QString();
+}

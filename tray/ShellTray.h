@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+#include <QtGlobal>
+
+class QWidget;
+
+// What the desktop shell does for the tray calls, on Qt: the icons behind Shell_NotifyIconA, and
+// the 32-bit handles the record uses for windows and icons.
+class ShellTray
+{
+public:
+    // A stable handle for the window; the window's icons go when it is destroyed.
+    static quint32 windowHandle(QWidget* window);
+    static QWidget* window(quint32 hWnd);
+
+    static quint32 iconHandle(const QIcon& icon);
+    static QIcon icon(quint32 hIcon);
+
+    // Whether the icon (hWnd, uID) exists and a notification area is there to show it.
+    static bool isShowing(quint32 hWnd, quint32 uID);
+    static bool exists(quint32 hWnd, quint32 uID);
+    static QString toolTip(quint32 hWnd, quint32 uID);
+};

@@ -1,0 +1,7 @@
+#include "tray/TrayMouseEvent.h"
+
+QEvent::Type TrayMouseEvent::eventType()
+{
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// The notification-area record in its 88-byte single-byte-character form: 32-bit handles and a
+// 64-character tip.
+struct NOTIFYICONDATA
+{
+    quint32 cbSize;
+    quint32 hWnd;
+    quint32 uID;
+    quint32 uFlags;
+    quint32 uCallbackMessage;
+    quint32 hIcon;
+    std::array<char, 64> szTip;
+};
+static_assert(sizeof(NOTIFYICONDATA) == 88, "the shell expects the 88-byte form");
+
+namespace modSystray {
+
+inline constexpr quint32 NIM_ADD = 0;
+inline constexpr quint32 NIM_MODIFY = 1;
+inline constexpr quint32 NIM_DELETE = 2;
+
+inline constexpr quint32 NIF_MESSAGE = 1;
+inline constexpr quint32 NIF_ICON = 2;
+inline constexpr quint32 NIF_TIP = 4;
+
+// The program's one tray icon, filled once when the main window loads.
+extern NOTIFYICONDATA trayIcon;
+
+// Puts text left-aligned in the tip field, ends it with one NUL and fills the rest with blanks.
+void setTip(NOTIFYICONDATA& record, const char* text);
+
+} // namespace modSystray
+
+// Adds (NIM_ADD), changes (NIM_MODIFY) or removes (NIM_DELETE) the icon the record names by
+// (hWnd, uID). Nonzero on success.
+int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData);
