@@ -34,7 +34,8 @@ std::optional<quint32> parseDigits(QStringView digits, int base)
 std::optional<quint32> fromText(QStringView text)
 {
     const QStringView t = text.trimmed();
-    if (t.size() >= 2 && t[0] == QLatin1Char('&') && (t[1] == QLatin1Char('H') || t[1] == QLatin1Char('h')))
+    if (t.size() >= 2 && t[0] == QLatin1Char('&') &&
+        (t[1] == QLatin1Char('H') || t[1] == QLatin1Char('h')))
         return parseDigits(t.mid(2), 16);
     return parseDigits(t, 10);
 }

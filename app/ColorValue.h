@@ -2,7 +2,6 @@
 
 #include <QStringView>
 #include <QtGlobal>
-
 #include <optional>
 
 // A colour as the settings hold it: "&H" and hexadecimal digits, or decimal digits, naming a
@@ -18,9 +17,21 @@ inline constexpr quint32 unlit = 0x00FFFFFFu;      // white
 // holds such a text).
 std::optional<quint32> fromText(QStringView text);
 
-inline bool isSystemColor(quint32 value) { return (value & systemColorFlag) != 0; }
-inline int red(quint32 value) { return int(value & 0xFF); }
-inline int green(quint32 value) { return int((value >> 8) & 0xFF); }
-inline int blue(quint32 value) { return int((value >> 16) & 0xFF); }
+inline bool isSystemColor(quint32 value)
+{
+    return (value & systemColorFlag) != 0;
+}
+inline int red(quint32 value)
+{
+    return int(value & 0xFF);
+}
+inline int green(quint32 value)
+{
+    return int((value >> 8) & 0xFF);
+}
+inline int blue(quint32 value)
+{
+    return int((value >> 16) & 0xFF);
+}
 
 } // namespace ColorValue

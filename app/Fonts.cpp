@@ -39,17 +39,24 @@ void Fonts::install()
         }
     }
     if (!s_tahomaFound) {
-        QFont::insertSubstitutions(tahomaName, {QStringLiteral("DejaVu Sans"),
-                                                QStringLiteral("Liberation Sans"),
-                                                QStringLiteral("Verdana"), QStringLiteral("Arial")});
+        QFont::insertSubstitutions(
+            tahomaName, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Verdana"), QStringLiteral("Arial")});
     }
-    QFont::insertSubstitutions(timesName, {QStringLiteral("Liberation Serif"),
-                                           QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(timesName,
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif")});
 }
 
-bool Fonts::tahomaFound() { return s_tahomaFound; }
+bool Fonts::tahomaFound()
+{
+    return s_tahomaFound;
+}
 
-QString Fonts::tahomaFamily() { return QFontInfo(tahoma(10)).family(); }
+QString Fonts::tahomaFamily()
+{
+    return QFontInfo(tahoma(10)).family();
+}
 
 QFont Fonts::tahoma(double points, bool bold)
 {

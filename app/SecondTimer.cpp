@@ -22,7 +22,10 @@ void SecondTimer::setEnabled(bool enabled)
         m_timer.stop();
 }
 
-void SecondTimer::aim() { m_timer.start(TickSchedule::msUntilNextTick(m_clock.now())); }
+void SecondTimer::aim()
+{
+    m_timer.start(TickSchedule::msUntilNextTick(m_clock.now()));
+}
 
 void SecondTimer::fire()
 {

@@ -13,8 +13,8 @@ std::optional<QColor> systemColor(int index, const QPalette& p)
     case 1: // desktop
     case 5: // window background
         return p.color(QPalette::Base);
-    case 6:  // window frame
-    case 8:  // window text
+    case 6: // window frame
+    case 8: // window text
         return p.color(QPalette::WindowText);
     case 2:  // active caption
     case 13: // selection

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QPalette>
 #include <QtGlobal>
-
 #include <optional>
 
 // Turns a 32-bit colour value into what the screen shows. A value with the top bit set names a

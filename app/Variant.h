@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <variant>
 
 // A value that is empty, a Boolean or a text, as the window's state variables are. It equals

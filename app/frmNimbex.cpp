@@ -179,12 +179,27 @@ void frmNimbex::buildLayout()
     }
 
     m_fields = {{
-        {lbls1, lbls2, {s1, s2, s4, s8}, {lbls11, lbls12, lbls14, lbls18}, {s11, s12, s14},
-         {lbls21, lbls22, lbls24}, BcdDigits::sexagesimalMaxTens},
-        {lblm1, lblm2, {m1, m2, m4, m8}, {lblm11, lblm12, lblm14, lblm18}, {m11, m12, m14},
-         {lblm21, lblm22, lblm24}, BcdDigits::sexagesimalMaxTens},
-        {lblh1, lblh2, {h1, h2, h4, h8}, {lblh11, lblh12, lblh14, lblh18}, {h11, h12, nullptr},
-         {lblh21, lblh22, nullptr}, BcdDigits::hoursMaxTens},
+        {lbls1,
+         lbls2,
+         {s1, s2, s4, s8},
+         {lbls11, lbls12, lbls14, lbls18},
+         {s11, s12, s14},
+         {lbls21, lbls22, lbls24},
+         BcdDigits::sexagesimalMaxTens},
+        {lblm1,
+         lblm2,
+         {m1, m2, m4, m8},
+         {lblm11, lblm12, lblm14, lblm18},
+         {m11, m12, m14},
+         {lblm21, lblm22, lblm24},
+         BcdDigits::sexagesimalMaxTens},
+        {lblh1,
+         lblh2,
+         {h1, h2, h4, h8},
+         {lblh11, lblh12, lblh14, lblh18},
+         {h11, h12, nullptr},
+         {lblh21, lblh22, nullptr},
+         BcdDigits::hoursMaxTens},
     }};
     for (const FieldControls& f : m_fields) {
         for (int i = 0; i < 4; ++i) {
@@ -353,7 +368,19 @@ void frmNimbex::setWindowStateValue(int state)
         s |= Qt::WindowMinimized | (windowState() & Qt::WindowMaximized);
     else if (state == 2)
         s |= Qt::WindowMaximized;
+    // The window manager reads the size limits when it is asked to maximise: lift them first.
+    if ((s & Qt::WindowMaximized) && !(windowState() & Qt::WindowMaximized))
+        liftSizeLimits();
     setWindowState(s);
+}
+
+void frmNimbex::liftSizeLimits()
+{
+    if (minimumSize() == maximumSize() && !(windowState() & Qt::WindowMinimized))
+        m_normalGeometry = geometry();
+    // A fixed-size window cannot be maximised by most X11 window managers.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void frmNimbex::followWindowState(Qt::WindowStates oldState)
@@ -361,11 +388,8 @@ void frmNimbex::followWindowState(Qt::WindowStates oldState)
     const bool wasMaximized = oldState & Qt::WindowMaximized;
     const bool maximized = windowState() & Qt::WindowMaximized;
     if (maximized && !wasMaximized) {
-        if (!(oldState & Qt::WindowMinimized))
-            m_normalGeometry = geometry();
-        // A fixed-size window cannot be maximised by most X11 window managers.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (minimumSize() == maximumSize())
+            liftSizeLimits();
     } else if (!maximized && wasMaximized) {
         setFixedSize(Twips::size(clientWidth, clientHeight));
         // Restoring through the saved geometry; moving by pos() drifts a pixel per round trip
@@ -488,7 +512,10 @@ void frmNimbex::Command4_Click()
     QCoreApplication::exit(0);
 }
 
-void frmNimbex::Exit_Click() { Command4_Click(); }
+void frmNimbex::Exit_Click()
+{
+    Command4_Click();
+}
 
 void frmNimbex::Options_Click()
 {

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QRect>
 #include <QWidget>
-
 #include <array>
 #include <vector>
 
@@ -56,8 +55,8 @@ public:
            *lbls14 = nullptr, *lbls12 = nullptr, *lbls11 = nullptr;
 
     // Cheat labels: the decimal read-out, the two colons and the weight legends.
-    QLabel *lblh2 = nullptr, *lblh1 = nullptr, *lblm2 = nullptr, *lblm1 = nullptr,
-           *lbls2 = nullptr, *lbls1 = nullptr;
+    QLabel *lblh2 = nullptr, *lblh1 = nullptr, *lblm2 = nullptr, *lblm1 = nullptr, *lbls2 = nullptr,
+           *lbls1 = nullptr;
     QLabel *lblc2 = nullptr, *lblc1 = nullptr;
     QLabel *lbl8 = nullptr, *lbl4 = nullptr, *lbl2 = nullptr, *lbl1 = nullptr;
 
@@ -132,12 +131,13 @@ private:
     void placeFrame(double leftTwips, double topTwips);
     void centreFrameOnWindow();
     void followWindowState(Qt::WindowStates oldState);
+    void liftSizeLimits();
     bool trayIconShowing() const;
 
     const Clock& m_clock;
-    std::vector<Lamp*> m_lamps;        // s1, s2, s4, s8, s11, s12, s14, m1 ... h12
-    std::vector<QLabel*> m_bitLabels;  // lbls11, lbls12, ... lblh22
-    std::vector<QLabel*> m_cheatLabels; // lbl1, lbl2, lbl4, lbl8, lbls1 ... lblc2
+    std::vector<Lamp*> m_lamps;              // s1, s2, s4, s8, s11, s12, s14, m1 ... h12
+    std::vector<QLabel*> m_bitLabels;        // lbls11, lbls12, ... lblh22
+    std::vector<QLabel*> m_cheatLabels;      // lbl1, lbl2, lbl4, lbl8, lbls1 ... lblc2
     std::array<FieldControls, 3> m_fields{}; // seconds, minutes, hours
     QRect m_normalGeometry;
     bool m_shownOnce = false;

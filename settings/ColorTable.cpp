@@ -22,8 +22,8 @@ QString nameForText(const QString& text)
 
 QStringList dialogOrder()
 {
-    return {QStringLiteral("Red"),    QStringLiteral("Blue"),   QStringLiteral("Yellow"),
-            QStringLiteral("Green"),  QStringLiteral("Purple"), QStringLiteral("Black"),
+    return {QStringLiteral("Red"),    QStringLiteral("Blue"),     QStringLiteral("Yellow"),
+            QStringLiteral("Green"),  QStringLiteral("Purple"),   QStringLiteral("Black"),
             QStringLiteral("Orange"), QStringLiteral("LightBlue")};
 }
 

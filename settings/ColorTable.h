@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 // The eight lamp colours: the name the Options dialog offers and the text the store keeps.

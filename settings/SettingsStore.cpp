@@ -3,7 +3,6 @@
 #include "settings/BoolText.h"
 
 #include <QSettings>
-
 #include <cstdio>
 
 namespace {
@@ -15,17 +14,18 @@ void reportWriteFailure(const QSettings& store, QSettings::Status status)
     if (s_reportedWriteFailure)
         return;
     s_reportedWriteFailure = true;
-    const char* why = status == QSettings::FormatError ? "the file cannot be understood"
-                                                       : "it cannot be written";
-    std::fprintf(stderr, "nimbex: settings not saved to %s: %s; the clock runs on with the "
-                         "choices it has\n",
+    const char* why =
+        status == QSettings::FormatError ? "the file cannot be understood" : "it cannot be written";
+    std::fprintf(stderr,
+                 "nimbex: settings not saved to %s: %s; the clock runs on with the "
+                 "choices it has\n",
                  qPrintable(store.fileName()), why);
 }
 
 } // namespace
 
-QString SettingsStore::Read(const QString& application, const QString& section,
-                            const QString& key, const QString& defaultText)
+QString SettingsStore::Read(const QString& application, const QString& section, const QString& key,
+                            const QString& defaultText)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
     store.beginGroup(section);
@@ -35,14 +35,14 @@ QString SettingsStore::Read(const QString& application, const QString& section,
     return value.toString();
 }
 
-QString SettingsStore::Read(const QString& application, const QString& section,
-                            const QString& key, bool defaultValue)
+QString SettingsStore::Read(const QString& application, const QString& section, const QString& key,
+                            bool defaultValue)
 {
     return Read(application, section, key, BoolText::fromBool(defaultValue));
 }
 
-bool SettingsStore::Write(const QString& application, const QString& section,
-                          const QString& key, const QString& text)
+bool SettingsStore::Write(const QString& application, const QString& section, const QString& key,
+                          const QString& text)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
     store.beginGroup(section);

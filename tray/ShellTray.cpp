@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
-
 #include <vector>
 
 namespace {
@@ -22,7 +21,10 @@ struct Entry
     quint32 uCallbackMessage = 0;
 };
 
-quint64 key(quint32 hWnd, quint32 uID) { return (quint64(hWnd) << 32) | uID; }
+quint64 key(quint32 hWnd, quint32 uID)
+{
+    return (quint64(hWnd) << 32) | uID;
+}
 
 // Handles start away from zero so a record that was never filled names nothing.
 constexpr quint32 firstHandle = 0x100;
@@ -157,7 +159,10 @@ quint32 ShellTray::windowHandle(QWidget* window)
     return handle;
 }
 
-QWidget* ShellTray::window(quint32 hWnd) { return windows().value(hWnd); }
+QWidget* ShellTray::window(quint32 hWnd)
+{
+    return windows().value(hWnd);
+}
 
 quint32 ShellTray::iconHandle(const QIcon& icon)
 {

@@ -4,7 +4,8 @@
 // is the message number. These turn X back into that number and say what it asks for.
 namespace TrayMessage {
 
-enum Code : int {
+enum Code : int
+{
     WM_MOUSEMOVE = 512,
     WM_LBUTTONDOWN = 513,
     WM_LBUTTONUP = 514,
@@ -13,7 +14,12 @@ enum Code : int {
     WM_RBUTTONUP = 517,
 };
 
-enum class Action { None, Restore, PopupMenu };
+enum class Action
+{
+    None,
+    Restore,
+    PopupMenu
+};
 
 inline constexpr int vbPixels = 3; // the scale mode in which X is already in pixels
 

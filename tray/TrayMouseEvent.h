@@ -10,8 +10,7 @@ class TrayMouseEvent : public QEvent
 public:
     TrayMouseEvent(short button, short shift, float x, float y)
         : QEvent(eventType()), Button(button), Shift(shift), X(x), Y(y)
-    {
-    }
+    {}
 
     static QEvent::Type eventType();
 

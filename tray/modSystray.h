@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <array>
 
 // The notification-area record in its 88-byte single-byte-character form: 32-bit handles and a
