@@ -1,0 +1,126 @@
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char childFlag[] = "--write-twice";
+
+// Run in a child process: the failure is reported once per run, so every scenario needs a
+// fresh one, and its standard error is then easy to capture.
+int writeTwice(const QString& storeFolder)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeFolder);
+    const bool first = SettingsStore::Write(Settings::application, Settings::section,
+                                            Settings::colorKey, QStringLiteral("&HFF"));
+    const bool second = SettingsStore::Write(Settings::application, Settings::section,
+                                             Settings::cheatKey, QStringLiteral("True"));
+    std::printf("%d %d\n", int(first), int(second));
+    return 0;
+}
+
+bool runningAsRoot()
+{
+    return qEnvironmentVariableIsSet("NIMBEX_RUNNING_AS_ROOT") || geteuid() == 0;
+}
+
+const QByteArray before("[Nimbex]\nColor=&HFF00FF\nCheat=False\n");
+
+} // namespace
+
+class tst_SettingsStoreReadOnly : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failedWrite_data();
+    void failedWrite();
+};
+
+void tst_SettingsStoreReadOnly::failedWrite_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+
+    QTest::newRow("read-only folder, no file yet") << false << false << false;
+    // The file alone being writable is no help: it is replaced, never written in place.
+    QTest::newRow("read-only folder, writable file") << true << false << true;
+    QTest::newRow("read-only folder and file") << true << false << false;
+    QTest::newRow("read-only file in a writable folder") << true << true << false;
+}
+
+void tst_SettingsStoreReadOnly::failedWrite()
+{
+    if (runningAsRoot())
+        QSKIP("runs as root, for whom file permissions do not apply; run it unprivileged");
+    QFETCH(bool, fileExists);
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = QDir(dir.path()).filePath("Vantrel.conf");
+    if (fileExists) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+        f.close();
+        if (!fileWritable)
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
+    const QFile::Permissions folderPermissions = QFile::permissions(dir.path());
+    if (!folderWritable) {
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    auto restore = qScopeGuard([&] {
+        QFile::setPermissions(dir.path(), folderPermissions);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    });
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {childFlag, dir.path()});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 0"));
+
+    const QList<QByteArray> warning = child.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(warning.size(), 1);
+    // The one line tells which file was left alone.
+    QVERIFY2(warning.first().contains(file.toLocal8Bit()), warning.first().constData());
+
+    // What was stored stays, byte for byte and as a reader sees it.
+    QCOMPARE(QFile::exists(file), fileExists);
+    if (fileExists) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QSettings fresh(file, QSettings::IniFormat);
+        QCOMPARE(fresh.value("Nimbex/Color").toString(), QStringLiteral("&HFF00FF"));
+        QCOMPARE(fresh.value("Nimbex/Cheat").toString(), QStringLiteral("False"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             fileExists ? QStringList{"Vantrel.conf"} : QStringList());
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], childFlag) == 0)
+        return writeTwice(QString::fromLocal8Bit(argv[2]));
+    tst_SettingsStoreReadOnly test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settingsstore_readonly.moc"
