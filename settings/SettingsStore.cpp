@@ -8,6 +8,7 @@
 namespace {
 
 bool s_reportedWriteFailure = false;
+std::function<void(const QString&)> s_readObserver;
 
 void reportWriteFailure(const QSettings& store, QSettings::Status status)
 {
@@ -27,6 +28,8 @@ void reportWriteFailure(const QSettings& store, QSettings::Status status)
 QString SettingsStore::Read(const QString& application, const QString& section, const QString& key,
                             const QString& defaultText)
 {
+    if (s_readObserver)
+        s_readObserver(key);
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
     store.beginGroup(section);
     const QVariant value = store.value(key);
@@ -53,4 +56,9 @@ bool SettingsStore::Write(const QString& application, const QString& section, co
         return false;
     }
     return true;
+}
+
+void SettingsStore::setReadObserver(std::function<void(const QString& key)> observer)
+{
+    s_readObserver = std::move(observer);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The per-user settings store, addressed by (application, section, key) with text values.
 // The application names the store (on Linux ~/.config/<application>.conf, on Windows
@@ -22,4 +23,7 @@ public:
     // before stays as it was.
     static bool Write(const QString& application, const QString& section, const QString& key,
                       const QString& text);
+
+    // Lets a test see which keys are read, in which order; unset in the program.
+    static void setReadObserver(std::function<void(const QString& key)> observer);
 };

@@ -21,6 +21,8 @@ struct Entry
     quint32 uCallbackMessage = 0;
 };
 
+std::function<void(quint32)> s_callObserver;
+
 quint64 key(quint32 hWnd, quint32 uID)
 {
     return (quint64(hWnd) << 32) | uID;
@@ -134,6 +136,8 @@ int remove(const NOTIFYICONDATA& record)
 
 int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData)
 {
+    if (s_callObserver)
+        s_callObserver(dwMessage);
     if (!lpData || lpData->cbSize != sizeof(NOTIFYICONDATA))
         return 0;
     switch (dwMessage) {
@@ -192,4 +196,9 @@ QString ShellTray::toolTip(quint32 hWnd, quint32 uID)
 {
     const auto it = trayIcons().constFind(key(hWnd, uID));
     return it != trayIcons().constEnd() && it->icon ? it->icon->toolTip() : QString();
+}
+
+void ShellTray::setCallObserver(std::function<void(quint32 message)> observer)
+{
+    s_callObserver = std::move(observer);
 }

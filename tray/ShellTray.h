@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QtGlobal>
+#include <functional>
 
 class QWidget;
 
@@ -21,4 +22,7 @@ public:
     static bool isShowing(quint32 hWnd, quint32 uID);
     static bool exists(quint32 hWnd, quint32 uID);
     static QString toolTip(quint32 hWnd, quint32 uID);
+
+    // Lets a test see the Shell_NotifyIconA calls in order; unset in the program.
+    static void setCallObserver(std::function<void(quint32 message)> observer);
 };
