@@ -12,6 +12,7 @@
 #include "settings/BoolText.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "settings/frmOptions.h"
 #include "tray/ShellTray.h"
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
@@ -134,6 +135,7 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
 
     Timer1 = new SecondTimer(m_clock, this);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::Timer1_Timer);
+    connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::keepReachable);
 
     // Start-up position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -492,6 +494,8 @@ void frmNimbex::Command1_Click()
 
 void frmNimbex::Command2_Click()
 {
+    // One already open from the menu is brought forward and waited for.
+    frmOptions::load(this)->showModal();
     readCheat();
     readColor();
     readCheatNum();
@@ -519,6 +523,8 @@ void frmNimbex::Exit_Click()
 
 void frmNimbex::Options_Click()
 {
+    frmOptions::load(this)->showModeless();
+    // Before the user can act in the dialog: what it saves reaches the clock at the next re-read.
     readCheat();
     readCheatNum();
     readColor();
@@ -564,6 +570,14 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
     case TrayMessage::Action::None:
         break;
     }
+}
+
+void frmNimbex::keepReachable()
+{
+    // A tray host that dies takes the only way back to a hidden window with it: put the window
+    // on the task bar instead. When the host returns, the icon comes back by itself.
+    if (m_shownOnce && isHidden() && !trayIconShowing())
+        showMinimized();
 }
 
 bool frmNimbex::trayIconShowing() const

@@ -133,6 +133,7 @@ private:
     void followWindowState(Qt::WindowStates oldState);
     void liftSizeLimits();
     bool trayIconShowing() const;
+    void keepReachable();
 
     const Clock& m_clock;
     std::vector<Lamp*> m_lamps;              // s1, s2, s4, s8, s11, s12, s14, m1 ... h12
