@@ -43,7 +43,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     label->setFont(font);
     label->setGeometry(geometry);
     return label;
@@ -145,6 +144,7 @@ void frmAbout::buildLayout()
 
     Label2 = makeLabel(this, "Label2", QStringLiteral("I was bored... go figure..."),
                        Twips::rect(1080, 2520, 4455, 855), small);
+    Label2->setWordWrap(true);
 
     shpRect[1] = new Shape(this);
     shpRect[1]->setShapeRect(Twips::rect(180, 180, 855, 855));

@@ -14,9 +14,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 
 QPointer<frmOptions> frmOptions::s_loaded;
 
@@ -25,6 +27,7 @@ namespace {
 // Twips of the design.
 constexpr double clientWidth = 4230, clientHeight = 3495;
 constexpr double fontPoints = 9.75;
+constexpr int captionIndent = 8, captionPadding = 2; // pixels
 
 QString read(const QString& key, const QString& defaultText)
 {
@@ -142,6 +145,8 @@ void frmOptions::buildLayout()
     connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOptions::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmOptions::Command3_Click);
+    Frame1->installEventFilter(this);
+    Frame2->installEventFilter(this);
     for (QRadioButton* option : {Option1, Option2, Option3, Option4})
         connect(option, &QRadioButton::clicked, this, [this, option] { optionClicked(option); });
 }
@@ -230,6 +235,33 @@ void frmOptions::done(int result)
     // Unloaded: the next showing loads a fresh dialog even before this one is gone.
     if (s_loaded == this)
         s_loaded = nullptr;
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && (watched == Frame1 || watched == Frame2)) {
+        paintFrame(static_cast<QGroupBox*>(watched));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmOptions::paintFrame(QGroupBox* frame)
+{
+    // One plain line round the frame, the caption standing on its top edge.
+    QPainter painter(frame);
+    const QFontMetrics metrics = frame->fontMetrics();
+    const int lineY = metrics.height() / 2;
+    painter.setPen(frame->palette().color(QPalette::Dark));
+    painter.drawRect(QRect(0, lineY, frame->width() - 1, frame->height() - lineY - 1));
+
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic;
+    QRect caption = metrics.boundingRect(QRect(), flags, frame->title());
+    caption.moveTopLeft(QPoint(captionIndent, 0));
+    caption.adjust(-captionPadding, 0, captionPadding, 0);
+    painter.fillRect(caption, frame->palette().color(QPalette::Window));
+    frame->style()->drawItemText(&painter, caption, flags | Qt::AlignHCenter, frame->palette(),
+                                 frame->isEnabled(), frame->title(), QPalette::WindowText);
 }
 
 void frmOptions::keyPressEvent(QKeyEvent* event)

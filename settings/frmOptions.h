@@ -57,6 +57,7 @@ public:
     void done(int result) override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -64,6 +65,7 @@ private:
 
     void buildLayout();
     void placeForShow();
+    void paintFrame(QGroupBox* frame);
     void optionClicked(QRadioButton* option);
     void pairClick(QRadioButton* own, QRadioButton* partner);
     void runClickHandler(QRadioButton* option);
