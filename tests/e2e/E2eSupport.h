@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <optional>
+
+// Runs the real program on the test's X display and looks at it as a user would: through its
+// window on the screen, the pixels there and xdotool. Each object has a settings folder and a
+// home of its own, so runs never see each other's choices. Needs xdotool and xwininfo; a
+// frozen clock needs libfaketime.
+class E2eSupport
+{
+public:
+    E2eSupport();
+    ~E2eSupport();
+
+    E2eSupport(const E2eSupport&) = delete;
+    E2eSupport& operator=(const E2eSupport&) = delete;
+
+    // The program under test (NIMBEX_BINARY).
+    static QString binary();
+
+    // Before start(): the program's clock shows this local time and stands still; its timers
+    // still run on real time.
+    void setFrozenTime(const QDateTime& local);
+    void setEnvironment(const QString& name, const QString& value);
+
+    // The program's per-user settings file, and a choice put there before it starts.
+    QString configHome() const;
+    QString settingsFile() const;
+    void seedSetting(const QString& key, const QString& text) const;
+
+    bool start(const QStringList& arguments = {});
+    qint64 pid() const;
+    bool isRunning() const;
+    // Standard output and error so far.
+    QByteArray output();
+    bool waitForExit(int timeoutMs);
+    int exitCode() const;
+    // Asks the program to end, then kills it if it does not.
+    void stop(int timeoutMs = 5000);
+
+    // The first visible top-level window of the program whose title matches the pattern (a
+    // regular expression, as xdotool takes it); empty when none appears in time.
+    QString waitForWindow(const QString& titlePattern = QStringLiteral("^Nimbex"),
+                          int timeoutMs = 15000) const;
+    // The window's client area in screen pixels; null when the window is gone.
+    static QRect clientGeometry(const QString& window);
+    // What the screen shows in that area (frames and windows above it included).
+    static QImage grabScreen(const QRect& area);
+    static QImage grabClient(const QString& window);
+
+    // Runs xdotool; its standard output, or nothing when it fails or times out.
+    static std::optional<QString> xdotool(const QStringList& arguments, int timeoutMs = 10000);
+
+private:
+    QTemporaryDir m_home;
+    QProcessEnvironment m_environment;
+    QProcess m_process;
+    QByteArray m_output;
+};
