@@ -47,12 +47,22 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
 bool SettingsStore::Write(const QString& application, const QString& section, const QString& key,
                           const QString& text)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
-    store.beginGroup(section);
-    store.setValue(key, text);
-    store.sync();
-    if (store.status() != QSettings::NoError) {
-        reportWriteFailure(store, store.status());
+    const auto writeOnce = [&] {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+        store.beginGroup(section);
+        store.setValue(key, text);
+        store.sync();
+        return store.status();
+    };
+    QSettings::Status status = writeOnce();
+    // A flaw in the file as found (an editor's byte-order mark, a stray bracket) shows as a
+    // format error even when the rewritten file was saved, and it hides any write error. Writing
+    // again over what is now on disk tells which it was.
+    if (status == QSettings::FormatError)
+        status = writeOnce();
+    if (status != QSettings::NoError) {
+        reportWriteFailure(QSettings(QSettings::NativeFormat, QSettings::UserScope, application),
+                           status);
         return false;
     }
     return true;
