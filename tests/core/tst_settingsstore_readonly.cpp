@@ -34,7 +34,9 @@ bool runningAsRoot()
     return qEnvironmentVariableIsSet("NIMBEX_RUNNING_AS_ROOT") || geteuid() == 0;
 }
 
-const QByteArray before("[Nimbex]\nColor=&HFF00FF\nCheat=False\n");
+const QByteArray plain("[Nimbex]\nColor=&HFF00FF\nCheat=False\n");
+// As some editors save it: the store reads it but flags the file as flawed.
+const QByteArray withBom = "\xEF\xBB\xBF" + plain;
 
 } // namespace
 
@@ -52,12 +54,14 @@ void tst_SettingsStoreReadOnly::failedWrite_data()
     QTest::addColumn<bool>("fileExists");
     QTest::addColumn<bool>("folderWritable");
     QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<QByteArray>("before");
 
-    QTest::newRow("read-only folder, no file yet") << false << false << false;
+    QTest::newRow("read-only folder, no file yet") << false << false << false << QByteArray();
     // The file alone being writable is no help: it is replaced, never written in place.
-    QTest::newRow("read-only folder, writable file") << true << false << true;
-    QTest::newRow("read-only folder and file") << true << false << false;
-    QTest::newRow("read-only file in a writable folder") << true << true << false;
+    QTest::newRow("read-only folder, writable file") << true << false << true << plain;
+    QTest::newRow("read-only folder and file") << true << false << false << plain;
+    QTest::newRow("read-only file in a writable folder") << true << true << false << plain;
+    QTest::newRow("read-only file with a byte-order mark") << true << true << false << withBom;
 }
 
 void tst_SettingsStoreReadOnly::failedWrite()
@@ -67,6 +71,7 @@ void tst_SettingsStoreReadOnly::failedWrite()
     QFETCH(bool, fileExists);
     QFETCH(bool, folderWritable);
     QFETCH(bool, fileWritable);
+    QFETCH(QByteArray, before);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
