@@ -12,8 +12,6 @@ private slots:
     void colours();
     void notColours_data();
     void notColours();
-    void channels_data();
-    void channels();
 };
 
 void tst_ColorValue::colours_data()
@@ -87,35 +85,6 @@ void tst_ColorValue::notColours()
 {
     QFETCH(QString, text);
     QCOMPARE(ColorValue::fromText(text), std::nullopt);
-}
-
-void tst_ColorValue::channels_data()
-{
-    QTest::addColumn<quint32>("value");
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    QTest::addColumn<bool>("system");
-
-    // Blue-green-red order: red sits in the low byte.
-    QTest::newRow("blue") << 0x00FF0000u << 0 << 0 << 255 << false;
-    QTest::newRow("red") << 0x000000FFu << 255 << 0 << 0 << false;
-    QTest::newRow("orange") << 0x000080FFu << 255 << 128 << 0 << false;
-    QTest::newRow("light blue") << 0x00FFFF00u << 0 << 255 << 255 << false;
-    QTest::newRow("window text is a system colour") << 0x80000008u << 8 << 0 << 0 << true;
-}
-
-void tst_ColorValue::channels()
-{
-    QFETCH(quint32, value);
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    QFETCH(bool, system);
-    QCOMPARE(ColorValue::red(value), red);
-    QCOMPARE(ColorValue::green(value), green);
-    QCOMPARE(ColorValue::blue(value), blue);
-    QCOMPARE(ColorValue::isSystemColor(value), system);
 }
 
 QTEST_GUILESS_MAIN(tst_ColorValue)

@@ -128,14 +128,15 @@ void tst_SettingsStore::emptyStore_data()
     QTest::addColumn<QVariant>("defaultValue");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Cheat, Boolean false") << Settings::cheatKey << QVariant(false) << "False";
+    const QString cheat = Settings::cheatKey, color = Settings::colorKey;
+    // clang-format off
+    QTest::newRow("Cheat, Boolean false") << cheat << QVariant(false) << "False";
     QTest::newRow("CheatNum, Boolean false") << Settings::cheatNumKey << QVariant(false) << "False";
-    QTest::newRow("Boolean true default") << Settings::cheatKey << QVariant(true) << "True";
-    QTest::newRow("Color, blue") << Settings::colorKey << QVariant(QStringLiteral("&HFF0000"))
-                                 << "&HFF0000";
-    QTest::newRow("text default kept as given")
-        << Settings::colorKey << QVariant(QStringLiteral(" &hzz ")) << " &hzz ";
-    QTest::newRow("empty text default") << Settings::colorKey << QVariant(QString()) << "";
+    QTest::newRow("Boolean true default") << cheat << QVariant(true) << "True";
+    QTest::newRow("Color, blue") << color << QVariant("&HFF0000") << "&HFF0000";
+    QTest::newRow("text default kept as given") << color << QVariant(" &hzz ") << " &hzz ";
+    QTest::newRow("empty text default") << color << QVariant("") << "";
+    // clang-format on
 }
 
 void tst_SettingsStore::emptyStore()
