@@ -195,37 +195,24 @@ void frmNimbex::buildLayout()
         m_cheatLabels.push_back(label);
     }
 
-    m_fields = {{
-        {lbls1,
-         lbls2,
-         {s1, s2, s4, s8},
-         {lbls11, lbls12, lbls14, lbls18},
-         {s11, s12, s14},
-         {lbls21, lbls22, lbls24},
-         BcdDigits::sexagesimalMaxTens},
-        {lblm1,
-         lblm2,
-         {m1, m2, m4, m8},
-         {lblm11, lblm12, lblm14, lblm18},
-         {m11, m12, m14},
-         {lblm21, lblm22, lblm24},
-         BcdDigits::sexagesimalMaxTens},
-        {lblh1,
-         lblh2,
-         {h1, h2, h4, h8},
-         {lblh11, lblh12, lblh14, lblh18},
-         {h11, h12, nullptr},
-         {lblh21, lblh22, nullptr},
-         BcdDigits::hoursMaxTens},
+    // Seconds, minutes, hours: the order the tick walks them, and the order of lamps().
+    m_fields = {{{lbls1, lbls2, 0, 3, BcdDigits::sexagesimalMaxTens},
+                 {lblm1, lblm2, 7, 3, BcdDigits::sexagesimalMaxTens},
+                 {lblh1, lblh2, 14, 2, BcdDigits::hoursMaxTens}}};
+    const std::array<std::array<Lamp*, 7>, 3> lampsByField{{
+        {s1, s2, s4, s8, s11, s12, s14},
+        {m1, m2, m4, m8, m11, m12, m14},
+        {h1, h2, h4, h8, h11, h12, nullptr},
     }};
-    for (const FieldControls& f : m_fields) {
-        for (int i = 0; i < 4; ++i) {
-            m_lamps.push_back(f.unitsLamps[i]);
-            m_bitLabels.push_back(f.unitsBits[i]);
-        }
-        for (int i = 0; i < 3 && f.tensLamps[i]; ++i) {
-            m_lamps.push_back(f.tensLamps[i]);
-            m_bitLabels.push_back(f.tensBits[i]);
+    const std::array<std::array<QLabel*, 7>, 3> bitsByField{{
+        {lbls11, lbls12, lbls14, lbls18, lbls21, lbls22, lbls24},
+        {lblm11, lblm12, lblm14, lblm18, lblm21, lblm22, lblm24},
+        {lblh11, lblh12, lblh14, lblh18, lblh21, lblh22, nullptr},
+    }};
+    for (int f = 0; f < 3; ++f) {
+        for (int i = 0; i < 7 && lampsByField[f][i]; ++i) {
+            m_lamps.push_back(lampsByField[f][i]);
+            m_bitLabels.push_back(bitsByField[f][i]);
         }
     }
 
@@ -336,38 +323,40 @@ void frmNimbex::Timer1_Timer()
     for (QLabel* label : m_bitLabels)
         label->setVisible(cNum);
 
-    const QColor unlit = *SystemColors::toQColor(ColorValue::unlit, palette());
-    for (Lamp* lamp : m_lamps)
-        lamp->setBackColor(unlit);
-    for (QLabel* label : m_bitLabels)
-        label->setText(QStringLiteral("0"));
+    // The face is worked out in full first, every lamp reset and then lit, and handed to the
+    // controls at the end, so only what really changed is repainted.
+    constexpr int lampCount = 20;
+    std::array<QColor, lampCount> colours;
+    colours.fill(*SystemColors::toQColor(ColorValue::unlit, palette()));
+    std::array<bool, lampCount> ones{};
 
     const QColor lit = litColor();
-    showField(m_fields[0], now.second(), lit);
-    showField(m_fields[1], now.minute(), lit);
-    showField(m_fields[2], now.hour(), lit);
+    const int values[3] = {now.second(), now.minute(), now.hour()};
+    for (int f = 0; f < 3; ++f) {
+        const FieldControls& field = m_fields[f];
+        const BcdField face = BcdDigits::field(values[f], field.maxTens);
+        field.unitsReadout->setText(face.unitsReadout);
+        field.tensReadout->setText(face.tensReadout);
+        for (int i = 0; i < 4; ++i) {
+            if (face.unitsWeights & (1 << i)) {
+                colours[field.firstLamp + i] = lit;
+                ones[field.firstLamp + i] = true;
+            }
+        }
+        for (int i = 0; i < field.tensLamps; ++i) {
+            if (face.tensWeights & (1 << i)) {
+                colours[field.firstLamp + 4 + i] = lit;
+                ones[field.firstLamp + 4 + i] = true;
+            }
+        }
+    }
+    for (int i = 0; i < lampCount; ++i) {
+        m_lamps[i]->setBackColor(colours[i]);
+        m_bitLabels[i]->setText(ones[i] ? QStringLiteral("1") : QStringLiteral("0"));
+    }
 
     // What a screen reader says for the face; nothing on screen changes with it.
     Frame1->setAccessibleName(now.toString(QStringLiteral("HH:mm:ss")));
-}
-
-void frmNimbex::showField(const FieldControls& f, int value, const QColor& lit)
-{
-    const BcdField face = BcdDigits::field(value, f.maxTens);
-    f.unitsReadout->setText(face.unitsReadout);
-    for (int i = 0; i < 4; ++i) {
-        if (face.unitsWeights & (1 << i)) {
-            f.unitsLamps[i]->setBackColor(lit);
-            f.unitsBits[i]->setText(QStringLiteral("1"));
-        }
-    }
-    f.tensReadout->setText(face.tensReadout);
-    for (int i = 0; i < 3; ++i) {
-        if ((face.tensWeights & (1 << i)) && f.tensLamps[i]) {
-            f.tensLamps[i]->setBackColor(lit);
-            f.tensBits[i]->setText(QStringLiteral("1"));
-        }
-    }
 }
 
 // ---- Window state ----

@@ -111,20 +111,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // One field's controls: its read-out labels and where its lamps stand in lamps(): the units
+    // lamps of weights 1, 2, 4, 8 from firstLamp on, then its tens lamps of weights 1, 2(, 4).
     struct FieldControls
     {
         QLabel* unitsReadout;
         QLabel* tensReadout;
-        std::array<Lamp*, 4> unitsLamps; // weights 1, 2, 4, 8
-        std::array<QLabel*, 4> unitsBits;
-        std::array<Lamp*, 3> tensLamps; // weights 1, 2, 4; null where the column has none
-        std::array<QLabel*, 3> tensBits;
+        int firstLamp;
+        int tensLamps;
         int maxTens;
     };
 
     void buildLayout();
     void buildMenu();
-    void showField(const FieldControls& field, int value, const QColor& lit);
     void readCheat();
     void readCheatNum();
     void readColor();
