@@ -1,0 +1,33 @@
+# A Debian package of the installed tree: `cpack -G DEB` in the build folder, or
+# scripts/package.sh. The Qt libraries in Depends come from dpkg-shlibdeps on the binary; the
+# fonts are looked up by family at run time, so no linker knows about them.
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "nimbex")
+set(CPACK_PACKAGE_VENDOR "Vantrel")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "Vantrel <nimbex@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desk clock showing the time in binary-coded decimal")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "nimbex")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_NAME "nimbex")
+set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
+set(CPACK_DEBIAN_PACKAGE_RELEASE "")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vantrel.example/")
+# CPack puts the summary in front as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Nimbex shows the local time as lamps in six columns, one for each decimal
+digit of the hours, minutes and seconds, weighing 8, 4, 2 and 1. It can add
+a decimal read-out, run full screen or hide to the notification area.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Tahoma comes from Wine's fonts, Times New Roman is matched by Liberation Serif.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
+# Without it the About box's web links have nothing to open them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
