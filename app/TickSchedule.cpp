@@ -7,7 +7,7 @@ int msUntilNextTick(const QDateTime& now)
     // Local second boundaries fall on UTC second boundaries (zone offsets are whole seconds).
     const qint64 ms = now.toMSecsSinceEpoch();
     const int intoSecond = int(((ms % 1000) + 1000) % 1000);
-    return 1000 - intoSecond + landingMs - (intoSecond < landingMs ? 1000 : 0);
+    return 1000 - intoSecond + landingMs;
 }
 
 } // namespace TickSchedule

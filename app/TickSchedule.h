@@ -11,8 +11,9 @@ namespace TickSchedule {
 // milliseconds and a precise timer may fire a fraction of one early.
 inline constexpr int landingMs = 2;
 
-// Milliseconds from now until the next moment that lies landingMs past a second boundary:
-// 1 to 1000.
+// Milliseconds from now until landingMs past the next second boundary: 1 + landingMs to
+// 1000 + landingMs. A tick that fires a moment early or late still paints each second once, and a
+// clock that stands still (a frozen test clock) does not make the timer spin.
 int msUntilNextTick(const QDateTime& now);
 
 } // namespace TickSchedule

@@ -38,23 +38,23 @@ void tst_TickSchedule::delay_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<int>("ms");
 
-    // The tick is aimed 2 ms past the next second: x.000 waits for x.002, x.002 for (x+1).002.
-    QTest::newRow("x.000") << at(aSecond) << 2;
-    QTest::newRow("x.001") << at(aSecond + 1) << 1;
-    QTest::newRow("x.002, already landed") << at(aSecond + 2) << 1000;
+    // The tick is aimed 2 ms past the next second, whatever part of this one has gone.
+    QTest::newRow("x.000") << at(aSecond) << 1002;
+    QTest::newRow("x.001, fired a moment early") << at(aSecond + 1) << 1001;
+    QTest::newRow("x.002, landed") << at(aSecond + 2) << 1000;
     QTest::newRow("x.003") << at(aSecond + 3) << 999;
     QTest::newRow("x.500") << at(aSecond + 500) << 502;
     QTest::newRow("x.700") << at(aSecond + 700) << 302;
     QTest::newRow("x.998") << at(aSecond + 998) << 4;
     QTest::newRow("x.999") << at(aSecond + 999) << 3;
-    QTest::newRow("the epoch") << at(0) << 2;
+    QTest::newRow("the epoch") << at(0) << 1002;
     QTest::newRow("1 ms before the epoch") << at(-1) << 3;
     QTest::newRow("1.5 s before the epoch") << at(-1500) << 502;
-    QTest::newRow("2 s before the epoch") << at(-2000) << 2;
-    QTest::newRow("1999 ms before the epoch") << at(-1999) << 1;
+    QTest::newRow("2 s before the epoch") << at(-2000) << 1002;
+    QTest::newRow("1999 ms before the epoch") << at(-1999) << 1001;
     // A zone's offset is whole seconds, so local seconds turn with UTC ones.
     QTest::newRow("zone +05:45 at x.700") << at(aSecond + 700, 5 * 3600 + 45 * 60) << 302;
-    QTest::newRow("zone -09:30 at x.001") << at(aSecond + 1, -(9 * 3600 + 30 * 60)) << 1;
+    QTest::newRow("zone -09:30 at x.001") << at(aSecond + 1, -(9 * 3600 + 30 * 60)) << 1001;
 }
 
 void tst_TickSchedule::delay()
@@ -79,7 +79,8 @@ void tst_TickSchedule::steppedClock_data()
         << aSecond + 250 << -2 * hour - 248 << 752 << 1000;
     QTest::newRow("back 12 h to just before a second")
         << aSecond + 2 << -12 * hour - 3 << 1000 << 3;
-    QTest::newRow("forward a day, just before landing") << aSecond + 999 << 24 * hour + 2 << 3 << 1;
+    QTest::newRow("forward a day, just before landing")
+        << aSecond + 999 << 24 * hour + 2 << 3 << 1001;
     QTest::newRow("back across the epoch") << qint64(1500) << -5 * hour << 502 << 502;
 }
 
@@ -93,7 +94,7 @@ void tst_TickSchedule::steppedClock()
     // Nothing carries over from the earlier reading: the new phase alone decides.
     const int after = TickSchedule::msUntilNextTick(at(before + step));
     QCOMPARE(after, msAfter);
-    QVERIFY(after >= 1 && after <= 1000);
+    QVERIFY(after > TickSchedule::landingMs && after <= 1000 + TickSchedule::landingMs);
 }
 
 void tst_TickSchedule::everyMillisecond_data()
@@ -114,10 +115,11 @@ void tst_TickSchedule::everyMillisecond()
         const qint64 now = second + ms;
         const int delay = TickSchedule::msUntilNextTick(at(now, offset));
         const qint64 landing = now + delay;
-        QVERIFY2(delay >= 1 && delay <= 1000, qPrintable(QString::number(ms)));
+        QVERIFY2(delay > TickSchedule::landingMs && delay <= 1000 + TickSchedule::landingMs,
+                 qPrintable(QString::number(ms)));
         QCOMPARE(landing - floorSecond(landing) * 1000, qint64(TickSchedule::landingMs));
-        // Only a reading taken before this second's landing point lands within it.
-        const qint64 expectedSecond = floorSecond(now) + (ms < TickSchedule::landingMs ? 0 : 1);
+        // Always in the next second: a reading never schedules its own second again.
+        const qint64 expectedSecond = floorSecond(now) + 1;
         QCOMPARE(floorSecond(landing), expectedSecond);
     }
 }
