@@ -230,7 +230,7 @@ void frmAbout::placeOnScreen()
     // The window manager adds the same frame it gives the window beneath us.
     QMargins frame;
     const QWidget* below = parentWidget() ? parentWidget()->window() : nullptr;
-    if (below && below->isVisible()) {
+    if (below) {
         const QRect outer = below->frameGeometry();
         const QRect inner = below->geometry();
         frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),

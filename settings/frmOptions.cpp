@@ -167,10 +167,12 @@ frmOptions* frmOptions::loaded()
 
 void frmOptions::showModeless()
 {
-    if (!isVisible())
+    if (isVisible()) {
+        raise();
+    } else {
         placeForShow();
-    show();
-    raise();
+        show();
+    }
     activateWindow();
 }
 
@@ -203,7 +205,7 @@ void frmOptions::placeForShow()
         return;
     m_placed = true;
 
-    // Centred over the owner while it can be seen; over the screen while it is hidden to the
+    // Centred over the owner while it can be seen; on the screen while it is hidden to the
     // tray. The window manager frames us as it frames the owner.
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
@@ -211,12 +213,13 @@ void frmOptions::placeForShow()
         return;
     QMargins frame;
     QPoint centre = screen->availableGeometry().center();
-    if (owner && owner->isVisible()) {
+    if (owner) {
         const QRect outer = owner->frameGeometry();
         const QRect inner = owner->geometry();
         frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        centre = outer.center();
+        if (owner->isVisible())
+            centre = outer.center();
     }
     QRect outer(QPoint(), size().grownBy(frame));
     outer.moveCenter(centre);
