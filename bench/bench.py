@@ -1,0 +1,577 @@
+#!/usr/bin/python3
+"""Measures the clock next to the reference face on the current X display.
+
+Meant to run inside tests/e2e/xsession.sh --tray (bench/run.sh does that): the X server is
+then this process's sibling, which is how its CPU time is found.
+"""
+import argparse
+import json
+import math
+import os
+import platform
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+# Client pixels of the middle of "Hide to Tray" (button at 56..153 x 304..329).
+HIDE_BUTTON = (56 + 48, 24 + 292)
+# Damage rectangles closer together than this belong to one repaint.
+BURST_GAP_S = 0.025
+MEMORY_AFTER_S = 10.0
+FACE_SIZE = (510, 339)
+
+
+def log(msg):
+    print(f"[bench {time.strftime('%H:%M:%S')}] {msg}", file=sys.stderr, flush=True)
+
+
+# ---- /proc readings ----
+
+
+def tasks_of(pid):
+    try:
+        return os.listdir(f"/proc/{pid}/task")
+    except OSError:
+        return []
+
+
+def read_cpu_ctx(pid):
+    """On-CPU ns and context switches summed over the threads alive now."""
+    cpu = ctx = 0
+    for tid in tasks_of(pid):
+        base = f"/proc/{pid}/task/{tid}"
+        try:
+            with open(f"{base}/schedstat") as f:
+                cpu += int(f.read().split()[0])
+            with open(f"{base}/status") as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                        ctx += int(line.split()[1])
+        except (OSError, ValueError, IndexError):
+            pass  # a thread that ended while being read
+    return cpu, ctx
+
+
+def read_io(pid):
+    io = {}
+    try:
+        with open(f"/proc/{pid}/io") as f:
+            for line in f:
+                k, v = line.split(":")
+                io[k] = int(v)
+    except OSError:
+        pass
+    return io.get("syscw", 0), io.get("wchar", 0)
+
+
+def snapshot(pid, xpid):
+    cpu, ctx = read_cpu_ctx(pid)
+    syscw, wchar = read_io(pid)
+    xcpu = read_cpu_ctx(xpid)[0] if xpid else 0
+    return {"t": time.monotonic(), "cpu": cpu, "ctx": ctx, "syscw": syscw, "wchar": wchar,
+            "xcpu": xcpu}
+
+
+def rates(a, b):
+    dt = b["t"] - a["t"]
+    return {
+        "seconds": round(dt, 3),
+        "cpu_ms_per_min": (b["cpu"] - a["cpu"]) / 1e6 * 60 / dt,
+        "xserver_cpu_ms_per_min": (b["xcpu"] - a["xcpu"]) / 1e6 * 60 / dt,
+        "wakeups_per_s": (b["ctx"] - a["ctx"]) / dt,
+        "writes_per_s": (b["syscw"] - a["syscw"]) / dt,
+        "bytes_written_per_s": (b["wchar"] - a["wchar"]) / dt,
+    }
+
+
+def memory(pid):
+    m = {}
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                m["rss_kib"] = int(line.split()[1])
+            elif line.startswith("Threads:"):
+                m["threads"] = int(line.split()[1])
+    with open(f"/proc/{pid}/smaps_rollup") as f:
+        for line in f:
+            if line.startswith("Pss:"):
+                m["pss_kib"] = int(line.split()[1])
+            elif line.startswith("Private_Dirty:"):
+                m["private_dirty_kib"] = int(line.split()[1])
+    return m
+
+
+def find_xserver():
+    """The Xvfb that xsession.sh started beside us."""
+    if os.environ.get("NIMBEX_BENCH_XPID"):
+        return int(os.environ["NIMBEX_BENCH_XPID"])
+    parent = os.getppid()
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                stat = f.read()
+        except OSError:
+            continue
+        comm = stat[stat.index("(") + 1:stat.rindex(")")]
+        ppid = int(stat[stat.rindex(")") + 2:].split()[1])
+        if comm == "Xvfb" and ppid == parent:
+            return int(entry)
+    return None
+
+
+# ---- The programs ----
+
+
+class Program:
+    def __init__(self, key, label, binary, title, hide):
+        self.key, self.label, self.binary, self.title, self.hide = key, label, binary, title, hide
+
+
+class Running:
+    """One launch of a program with a settings folder of its own."""
+
+    def __init__(self, prog, outdir, tag):
+        self.prog = prog
+        self.home = tempfile.mkdtemp(prefix="nimbex-bench-home-")
+        os.makedirs(f"{self.home}/.config")
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=f"{self.home}/.config")
+        self.stderr = open(f"{outdir}/{prog.key}-{tag}.log", "w")
+        self.started = time.time()
+        self.proc = subprocess.Popen([prog.binary], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=self.stderr, stdin=subprocess.DEVNULL)
+        self.pid = self.proc.pid
+        self.wid = None
+        # The tray icon carries the same title: the face is the window of the face's size.
+        deadline = time.time() + 60
+        while not self.wid and time.time() < deadline:
+            out = subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.pid),
+                                  "--onlyvisible", "--name", "^" + prog.title.rstrip()],
+                                 capture_output=True, text=True, timeout=60).stdout.split()
+            self.wid = next((int(w) for w in out if window_size(w) == FACE_SIZE), None)
+            if not self.wid:
+                time.sleep(0.05)
+        if not self.wid:
+            self.stop()
+            raise RuntimeError(f"{prog.label}: no window")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        self.stderr.close()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+class Observer:
+    def __init__(self, tools, wid, seconds, path):
+        self.path = path
+        self.proc = subprocess.Popen([f"{tools}/damage_observer", str(wid), str(seconds), path])
+        time.sleep(0.3)
+
+    def finish(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+        self.proc.wait(10)
+        damage, maps, unmaps = [], [], []
+        with open(self.path) as f:
+            for line in f:
+                parts = line.split()
+                if parts[0] == "D":
+                    damage.append(float(parts[1]))
+                elif parts[0] == "M":
+                    maps.append(float(parts[1]))
+                elif parts[0] == "U":
+                    unmaps.append(float(parts[1]))
+        return damage, maps, unmaps
+
+
+def window_size(wid):
+    out = subprocess.run(["xwininfo", "-id", str(wid)], capture_output=True, text=True).stdout
+    size = {}
+    for line in out.splitlines():
+        if ":" in line:
+            k, v = line.strip().split(":", 1)
+            if k in ("Width", "Height"):
+                size[k] = int(v)
+    return (size.get("Width"), size.get("Height"))
+
+
+def map_state(wid):
+    out = subprocess.run(["xwininfo", "-id", str(wid)], capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        if "Map State:" in line:
+            return line.split(":")[1].strip()
+    return "gone"
+
+
+def sleep_until(t):
+    d = t - time.time()
+    if d > 0:
+        time.sleep(d)
+
+
+# ---- Analysis ----
+
+
+def bursts(times):
+    out = []
+    for t in sorted(times):
+        if not out or t - last > BURST_GAP_S:
+            out.append(t)
+        last = t
+    return out
+
+
+def nearest_rank(values, q):
+    v = sorted(values)
+    return v[max(0, math.ceil(q * len(v)) - 1)] if v else None
+
+
+def phase_stats(damage, t_from, t_to):
+    seconds = range(math.ceil(t_from), math.floor(t_to))
+    per = {s: [] for s in seconds}
+    for b in bursts(damage):
+        s = math.floor(b)
+        if s in per:
+            per[s].append(b)
+    phases = [(per[s][0] - s) * 1000 for s in seconds if per[s]]
+    return {
+        "seconds": len(per),
+        "phases_ms": [round(p, 3) for p in phases],
+        "missed": sum(1 for s in seconds if not per[s]),
+        "doubled": sum(1 for s in seconds if len(per[s]) > 1),
+        "damage_events": sum(1 for t in damage if t_from <= t < t_to),
+    }
+
+
+def summarise_phases(phases):
+    if not phases:
+        return {"median_ms": None, "p90_ms": None, "max_ms": None}
+    return {"median_ms": statistics.median(phases), "p90_ms": nearest_rank(phases, 0.9),
+            "max_ms": max(phases)}
+
+
+# ---- Scenarios ----
+
+
+def run_startup(progs, tools, runs, outdir):
+    """A warm-up launch of each, then launches alternating between the programs."""
+    results = {p.key: [] for p in progs}
+
+    def one(p):
+        home = tempfile.mkdtemp(prefix="nimbex-bench-home-")
+        os.makedirs(f"{home}/.config")
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config")
+        try:
+            size = "%dx%d" % FACE_SIZE
+            out = subprocess.run([f"{tools}/launch_map", "-t", "30", "-s", size, p.title, "--",
+                                  p.binary],
+                                 env=env, capture_output=True, text=True, timeout=60)
+        finally:
+            shutil.rmtree(home, ignore_errors=True)
+        fields = out.stdout.split()
+        if out.returncode != 0 or len(fields) < 3:
+            log(f"start-up of {p.label} not seen: {out.stderr.strip()}")
+            return None
+        time.sleep(0.5)
+        return {"map_ms": float(fields[1]), "paint_ms": float(fields[2])}
+
+    for p in progs:
+        one(p)
+    for _ in range(runs):
+        for p in progs:
+            r = one(p)
+            if r:
+                results[p.key].append(r)
+    return results
+
+
+def run_steady(p, tools, seconds, outdir, tag, xpid):
+    r = Running(p, outdir, tag)
+    try:
+        obs = Observer(tools, r.wid, MEMORY_AFTER_S + seconds + 10,
+                       f"{outdir}/{p.key}-{tag}-damage.txt")
+        sleep_until(r.started + MEMORY_AFTER_S)
+        mem = memory(r.pid)
+        a, t_from = snapshot(r.pid, xpid), time.time()
+        time.sleep(seconds)
+        b, t_to = snapshot(r.pid, xpid), time.time()
+        damage, _, _ = obs.finish()
+    finally:
+        r.stop()
+    res = {"memory": mem, "running": rates(a, b), "phase": phase_stats(damage, t_from, t_to)}
+    res["phase"].update(summarise_phases(res["phase"]["phases_ms"]))
+    return res
+
+
+def run_hidden(p, tools, seconds, outdir, tag, xpid, how):
+    r = Running(p, outdir, tag)
+    try:
+        time.sleep(3)
+        obs = Observer(tools, r.wid, seconds + 30, f"{outdir}/{p.key}-{tag}-damage.txt")
+        if how == "minimise":
+            subprocess.run(["xdotool", "windowminimize", str(r.wid)], check=False)
+        else:
+            x, y = HIDE_BUTTON
+            subprocess.run(["xdotool", "mousemove", "--window", str(r.wid), str(x), str(y),
+                            "click", "1"], check=False)
+        state = "?"
+        for _ in range(50):
+            state = map_state(r.wid)
+            if state != "IsViewable":
+                break
+            time.sleep(0.1)
+        time.sleep(2)
+        a, t_from = snapshot(r.pid, xpid), time.time()
+        time.sleep(seconds)
+        b, t_to = snapshot(r.pid, xpid), time.time()
+        damage, _, _ = obs.finish()
+        alive = r.proc.poll() is None
+    finally:
+        r.stop()
+    res = rates(a, b)
+    res["map_state"] = state
+    res["still_running"] = alive
+    res["damage_events"] = sum(1 for t in damage if t_from <= t < t_to)
+    return res
+
+
+def run_xserver_idle(xpid, seconds):
+    if not xpid:
+        return None
+    a = read_cpu_ctx(xpid)[0]
+    t0 = time.monotonic()
+    time.sleep(seconds)
+    return (read_cpu_ctx(xpid)[0] - a) / 1e6 * 60 / (time.monotonic() - t0)
+
+
+def run_tick_bench(tools, outdir, tag):
+    path = f"{outdir}/tick-{tag}.json"
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+               QT_LOGGING_RULES="qt.core.qobject.connect=false")
+    subprocess.run([f"{tools}/tick_bench", "--benchmark_repetitions=5",
+                    "--benchmark_report_aggregates_only=true", "--benchmark_min_time=0.3",
+                    f"--benchmark_out={path}", "--benchmark_out_format=json"],
+                   env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    with open(path) as f:
+        data = json.load(f)
+    out = {}
+    for b in data["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            unit = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
+            out[b["run_name"]] = {"cpu_us": b["cpu_time"] * unit, "real_us": b["real_time"] * unit}
+    return out
+
+
+# ---- Report ----
+
+
+def med(values):
+    values = [v for v in values if v is not None]
+    return statistics.median(values) if values else None
+
+
+def fmt(v, digits=1):
+    if v is None:
+        return "-"
+    if isinstance(v, int):
+        return str(v)
+    return f"{v:.{digits}f}"
+
+
+def build_summary(rounds, keys):
+    """Per program: metric -> (combined value, [value per round])."""
+    s = {}
+    for k in keys:
+        per = [r[k] for r in rounds]
+        phases = [p for r in per for p in r["steady"]["phase"]["phases_ms"]]
+        ph = summarise_phases(phases)
+        startup = [x for r in per for x in r["startup"]]
+        m = {}
+
+        def put(name, values, combined=None):
+            m[name] = (combined if combined is not None else med(values), values)
+
+        put("phase median ms", [r["steady"]["phase"]["median_ms"] for r in per], ph["median_ms"])
+        put("phase p90 ms", [r["steady"]["phase"]["p90_ms"] for r in per], ph["p90_ms"])
+        put("phase max ms", [r["steady"]["phase"]["max_ms"] for r in per], ph["max_ms"])
+        put("seconds observed", [r["steady"]["phase"]["seconds"] for r in per],
+            sum(r["steady"]["phase"]["seconds"] for r in per))
+        put("missed seconds", [r["steady"]["phase"]["missed"] for r in per],
+            sum(r["steady"]["phase"]["missed"] for r in per))
+        put("doubled seconds", [r["steady"]["phase"]["doubled"] for r in per],
+            sum(r["steady"]["phase"]["doubled"] for r in per))
+        for name, key in (("RSS KiB", "rss_kib"), ("Pss KiB", "pss_kib"),
+                          ("Private_Dirty KiB", "private_dirty_kib"), ("threads", "threads")):
+            put(name, [r["steady"]["memory"][key] for r in per])
+        for state, label in (("steady", "visible"), ("hidden", "hidden"),
+                             ("minimised", "minimised")):
+            src = [(r[state]["running"] if state == "steady" else r[state]) for r in per]
+            put(f"CPU {label} ms/min", [x["cpu_ms_per_min"] for x in src])
+            put(f"X server CPU {label} ms/min", [x["xserver_cpu_ms_per_min"] for x in src])
+            put(f"wake-ups {label} /s", [x["wakeups_per_s"] for x in src])
+            put(f"X writes {label} /s", [x["writes_per_s"] for x in src])
+            if state != "steady":
+                put(f"damage while {label}", [x["damage_events"] for x in src],
+                    sum(x["damage_events"] for x in src))
+        put("start-up to map ms", [med([x["map_ms"] for x in r["startup"]]) for r in per],
+            med([x["map_ms"] for x in startup]))
+        put("start-up to first paint ms",
+            [med([x["paint_ms"] for x in r["startup"]]) for r in per],
+            med([x["paint_ms"] for x in startup]))
+        s[k] = m
+    return s
+
+
+GOALS = {
+    # metric: (kind, limit) -- "abs": Nimbex value <= limit; "ratio": Nimbex/Reference <= limit
+    "phase p90 ms": ("abs", 10),
+    "phase max ms": ("abs", 50),
+    "missed seconds": ("abs", 0),
+    "doubled seconds": ("abs", 0),
+    "RSS KiB": ("ratio", 1.15),
+    "Private_Dirty KiB": ("abs", 4096),
+    "threads": ("abs", 3),
+    "CPU visible ms/min": ("ratio", 1.2),
+    "wake-ups visible /s": ("ratio", 1.1),
+    "CPU hidden ms/min": ("abs", 10),
+    "CPU minimised ms/min": ("abs", 10),
+    "damage while hidden": ("abs", 0),
+    "X writes hidden /s": ("abs", 0.05),
+    "damage while minimised": ("abs", 0),
+    "X writes minimised /s": ("abs", 0.05),
+    "start-up to map ms": ("ratio", 1.1),
+    "start-up to first paint ms": ("ratio", 1.1),
+}
+
+
+def table(summary, tick, xidle, nrounds):
+    n, r = summary["nimbex"], summary["reference"]
+    head = ["metric", "Nimbex", "Reference", "ratio", "goal", "verdict"]
+    if nrounds > 1:
+        head += ["Nimbex rounds", "Reference rounds"]
+    rows = [head]
+    verdicts = {}
+    for metric, (nv, nper) in n.items():
+        rv, rper = r[metric]
+        ratio = nv / rv if (nv is not None and rv) else None
+        goal, verdict = "", ""
+        if metric in GOALS:
+            kind, limit = GOALS[metric]
+            if kind == "ratio":
+                goal = f"<= {limit} x ref"
+                ok = ratio is not None and ratio <= limit
+            else:
+                goal = f"<= {limit}"
+                ok = nv is not None and nv <= limit
+            verdict = "ok" if ok else "MISS"
+            verdicts[metric] = verdict
+        row = [metric, fmt(nv), fmt(rv), fmt(ratio, 2), goal, verdict]
+        if nrounds > 1:
+            row += [" ".join(fmt(v) for v in nper), " ".join(fmt(v) for v in rper)]
+        rows.append(row)
+    for name, (nk, rk) in {"tick, most lamps lit, us": ("BM_NimbexTick", "BM_ReferenceTick"),
+                           "tick, 14 lamps flip, us": ("BM_NimbexTickAllFlip",
+                                                       "BM_ReferenceTickAllFlip")}.items():
+        nv = med([t[nk]["cpu_us"] for t in tick])
+        rv = med([t[rk]["cpu_us"] for t in tick])
+        row = [name, fmt(nv, 2), fmt(rv, 2), fmt(nv / rv if rv else None, 2), "", ""]
+        if nrounds > 1:
+            row += [" ".join(fmt(t[nk]["cpu_us"], 2) for t in tick),
+                    " ".join(fmt(t[rk]["cpu_us"], 2) for t in tick)]
+        rows.append(row)
+    nv = med([t["BM_NimbexTickNoPaint"]["cpu_us"] for t in tick])
+    rows.append(["tick without painting, us", fmt(nv, 2), "", "", "", ""] +
+                (["", ""] if nrounds > 1 else []))
+    rows.append(["X server idle ms/min", fmt(med(xidle)), "", "", "", ""] +
+                (["", ""] if nrounds > 1 else []))
+    widths = [max(len(row[i]) for row in rows) for i in range(len(head))]
+    lines = []
+    for i, row in enumerate(rows):
+        lines.append("  ".join(c.ljust(w) if j == 0 else c.rjust(w)
+                               for j, (c, w) in enumerate(zip(row, widths))).rstrip())
+        if i == 0:
+            lines.append("  ".join("-" * w for w in widths))
+    return "\n".join(lines), verdicts
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__)
+    ap.add_argument("--tools", required=True, help="the bench build folder")
+    ap.add_argument("--program", required=True, help="the nimbex binary")
+    ap.add_argument("--seconds", type=float, default=90, help="steady window for phase and CPU")
+    ap.add_argument("--minutes", type=float, help="the same in minutes (long run)")
+    ap.add_argument("--hidden-seconds", type=float, default=30)
+    ap.add_argument("--startup-runs", type=int, default=5)
+    ap.add_argument("--rounds", type=int, default=1)
+    ap.add_argument("--out", required=True, help="JSON file to write")
+    args = ap.parse_args()
+    seconds = args.minutes * 60 if args.minutes else args.seconds
+
+    outdir = os.path.splitext(args.out)[0] + ".d"
+    os.makedirs(outdir, exist_ok=True)
+    progs = [
+        Program("nimbex", "Nimbex", args.program, "Nimbex - ", "tray"),
+        Program("reference", "Reference", f"{args.tools}/nimbex_reference", "Reference clock",
+                "click"),
+    ]
+    xpid = find_xserver()
+    if not xpid:
+        log("X server not found beside us: its CPU reads as 0")
+    meta = {"started": time.strftime("%Y-%m-%dT%H:%M:%S%z"), "host": platform.node(),
+            "kernel": platform.release(), "cpus": os.cpu_count(), "steady_seconds": seconds,
+            "hidden_seconds": args.hidden_seconds, "rounds": args.rounds,
+            "startup_runs": args.startup_runs, "burst_gap_ms": BURST_GAP_S * 1000,
+            "display": os.environ.get("DISPLAY"), "loadavg_start": os.getloadavg()}
+
+    rounds, ticks, xidle = [], [], []
+    for i in range(args.rounds):
+        order = progs if i % 2 == 0 else progs[::-1]
+        log(f"round {i + 1}/{args.rounds}: order {', '.join(p.label for p in order)}")
+        rd = {p.key: {} for p in progs}
+        xidle.append(run_xserver_idle(xpid, 5))
+        log("start-up")
+        for k, v in run_startup(order, args.tools, args.startup_runs, outdir).items():
+            rd[k]["startup"] = v
+        for p in order:
+            log(f"{p.label}: steady {seconds:.0f} s")
+            rd[p.key]["steady"] = run_steady(p, args.tools, seconds, outdir, f"r{i + 1}", xpid)
+        for state in ("hidden", "minimised"):
+            for p in order:
+                log(f"{p.label}: {state} {args.hidden_seconds:.0f} s")
+                how = "minimise" if state == "minimised" else p.hide
+                rd[p.key][state] = run_hidden(p, args.tools, args.hidden_seconds, outdir,
+                                              f"r{i + 1}-{state}", xpid, how)
+        log("tick micro-benchmark")
+        ticks.append(run_tick_bench(args.tools, outdir, f"r{i + 1}"))
+        rd["tick_bench"] = ticks[-1]
+        rd["xserver_idle_ms_per_min"] = xidle[-1]
+        rounds.append(rd)
+
+    meta["loadavg_end"] = os.getloadavg()
+    summary = build_summary(rounds, [p.key for p in progs])
+    text, verdicts = table(summary, ticks, xidle, args.rounds)
+    result = {"meta": meta, "rounds": rounds,
+              "summary": {k: {m: v[0] for m, v in s.items()} for k, s in summary.items()},
+              "spread": {k: {m: v[1] for m, v in s.items()} for k, s in summary.items()},
+              "verdicts": verdicts}
+    with open(args.out, "w") as f:
+        json.dump(result, f, indent=1)
+    with open(os.path.splitext(args.out)[0] + ".txt", "w") as f:
+        f.write(text + "\n")
+    print(text)
+    print(f"\nJSON: {args.out}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Benchmarks Nimbex against the reference face on a virtual desktop with a tray.
+#   bash bench/run.sh [--minutes N | --seconds N] [--rounds N] [--hidden-seconds N]
+#                     [--startup-runs N] [--out FILE.json]
+# Builds in $NIMBEX_BENCH_BUILD (default /tmp/nimbex-bench-build). Results go to
+# bench/out/<date>.json (with .txt and a .d/ folder of raw logs) unless --out is given.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+build=${NIMBEX_BENCH_BUILD:-/tmp/nimbex-bench-build}
+
+out=""
+args=()
+while [ $# -gt 0 ]; do
+    case $1 in
+    --out) out=$2; shift 2 ;;
+    --out=*) out=${1#--out=}; shift ;;
+    -h | --help) sed -n '2,6p' "$0"; exit 0 ;;
+    *) args+=("$1"); shift ;;
+    esac
+done
+if [ -z "$out" ]; then
+    mkdir -p "$here/out"
+    out="$here/out/$(date +%Y%m%d-%H%M%S).json"
+fi
+out=$(realpath -m "$out")
+mkdir -p "$(dirname "$out")"
+
+packages=(
+    cmake ninja-build g++ qt6-base-dev libbenchmark-dev
+    libx11-dev libxdamage-dev libxfixes-dev
+    xvfb openbox trayer xdotool x11-utils fonts-wine python3
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+
+bash "$root/tests/e2e/xsession.sh" --tray -- /usr/bin/python3 "$here/bench.py" \
+    --tools "$build" --program "$build/nimbex/nimbex" --out "$out" "${args[@]}"
