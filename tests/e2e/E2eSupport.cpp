@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 
 namespace {
@@ -186,4 +187,95 @@ std::optional<QString> E2eSupport::xdotool(const QStringList& arguments, int tim
     if (!r.ok)
         return std::nullopt;
     return QString::fromLocal8Bit(r.out);
+}
+
+QString E2eSupport::mapState(const QString& window)
+{
+    const Run r = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}, 10000);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Map State:\\s*(\\w+)"))
+                                          .match(QString::fromLocal8Bit(r.out));
+    return r.ok && m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString E2eSupport::wmState(const QString& window)
+{
+    const Run r = run(QStringLiteral("xprop"),
+                      {QStringLiteral("-id"), window, QStringLiteral("WM_STATE")}, 10000);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("window state:\\s*(\\w+)"))
+                                          .match(QString::fromLocal8Bit(r.out));
+    return r.ok && m.hasMatch() ? m.captured(1) : QString();
+}
+
+namespace {
+
+QString parentOf(const QString& window)
+{
+    const Run r = run(QStringLiteral("xwininfo"),
+                      {QStringLiteral("-id"), window, QStringLiteral("-tree")}, 10000);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Parent window id:\\s*(0x[0-9a-f]+)"))
+            .match(QString::fromLocal8Bit(r.out));
+    return r.ok && m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString rootWindow()
+{
+    const Run r = run(QStringLiteral("xwininfo"), {QStringLiteral("-root")}, 10000);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Window id:\\s*(0x[0-9a-f]+)"))
+            .match(QString::fromLocal8Bit(r.out));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QStringList windowsOf(qint64 pid, bool onlyVisible)
+{
+    QStringList args{QStringLiteral("search"), QStringLiteral("--pid"), QString::number(pid)};
+    if (onlyVisible)
+        args << QStringLiteral("--onlyvisible");
+    const std::optional<QString> out = E2eSupport::xdotool(args);
+    return out ? out->split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+} // namespace
+
+QStringList E2eSupport::trayIconWindows() const
+{
+    if (!isRunning())
+        return {};
+    // Under a reparenting window manager every top-level has a parent other than the root, so
+    // look for the notification area's windows among the ancestors instead.
+    const std::optional<QString> trayers =
+        xdotool({QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("trayer")});
+    if (!trayers)
+        return {};
+    QSet<QString> trayWindows;
+    for (const QString& id : trayers->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        trayWindows.insert(QStringLiteral("0x%1").arg(id.toULongLong(), 0, 16));
+    const QString root = rootWindow();
+    QStringList icons;
+    for (const QString& w : windowsOf(pid(), false)) {
+        QString ancestor = parentOf(w);
+        for (int depth = 0; depth < 6 && !ancestor.isEmpty() && ancestor != root; ++depth) {
+            if (trayWindows.contains(ancestor)) {
+                if (mapState(w) == QLatin1String("IsViewable"))
+                    icons << w;
+                break;
+            }
+            ancestor = parentOf(ancestor);
+        }
+    }
+    return icons;
+}
+
+QStringList E2eSupport::visibleWindows() const
+{
+    return isRunning() ? windowsOf(pid(), true) : QStringList();
+}
+
+bool E2eSupport::click(const QPoint& at, int button, int repeat)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                    QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(repeat),
+                    QStringLiteral("--delay"), QStringLiteral("120"), QString::number(button)})
+        .has_value();
 }

@@ -56,6 +56,18 @@ public:
     static QImage grabScreen(const QRect& area);
     static QImage grabClient(const QString& window);
 
+    // Whether the window is mapped and viewable ("IsViewable"), unmapped, or gone (empty).
+    static QString mapState(const QString& window);
+    // The window manager's view of it: "Normal", "Iconic", "Withdrawn", or empty when unknown.
+    static QString wmState(const QString& window);
+    // The program's windows that the notification area has taken in (their parent is not the
+    // root window): its tray icons.
+    QStringList trayIconWindows() const;
+    // All the program's windows that are viewable now.
+    QStringList visibleWindows() const;
+    // Moves the pointer to a screen position and clicks a button there (1 left, 3 right).
+    static bool click(const QPoint& at, int button = 1, int repeat = 1);
+
     // Runs xdotool; its standard output, or nothing when it fails or times out.
     static std::optional<QString> xdotool(const QStringList& arguments, int timeoutMs = 10000);
 
