@@ -40,7 +40,7 @@ constexpr double faceFontPoints = 20.25, buttonFontPoints = 8.25;
 const QString fullScreenCaption = QStringLiteral("Full Screen");
 const QString normalCaption = QStringLiteral("Normal");
 
-struct LampSpec
+struct LampDesign
 {
     Lamp* frmNimbex::*lamp;
     QLabel* frmNimbex::*bit;
@@ -50,7 +50,7 @@ struct LampSpec
 };
 
 // Columns stand 960 twips apart, rows 840; the tens columns lack the weights they never need.
-const LampSpec lampSpecs[] = {
+const LampDesign lampDesigns[] = {
     {&frmNimbex::h12, &frmNimbex::lblh22, "h12", "lblh22", 120, 1920},
     {&frmNimbex::h11, &frmNimbex::lblh21, "h11", "lblh21", 120, 2760},
     {&frmNimbex::h8, &frmNimbex::lblh18, "h8", "lblh18", 1080, 240},
@@ -73,7 +73,7 @@ const LampSpec lampSpecs[] = {
     {&frmNimbex::s1, &frmNimbex::lbls11, "s1", "lbls11", 4920, 2760},
 };
 
-struct CheatSpec
+struct CheatDesign
 {
     QLabel* frmNimbex::*label;
     const char* name;
@@ -83,7 +83,7 @@ struct CheatSpec
 };
 
 // In the order the tick switches them.
-const CheatSpec cheatSpecs[] = {
+const CheatDesign cheatDesigns[] = {
     {&frmNimbex::lbl1, "lbl1", "1", 5880, 2880, 855, Qt::AlignHCenter},
     {&frmNimbex::lbl2, "lbl2", "2", 5880, 2040, 855, Qt::AlignHCenter},
     {&frmNimbex::lbl4, "lbl4", "4", 5880, 1200, 855, Qt::AlignHCenter},
@@ -174,24 +174,23 @@ void frmNimbex::buildLayout()
     const QFont faceFont = Fonts::tahoma(faceFontPoints, true);
 
     // Lamps first, so the bit labels created after them lie on top.
-    for (const LampSpec& spec : lampSpecs) {
+    for (const LampDesign& d : lampDesigns) {
         auto* lamp = new Lamp(Frame1);
-        lamp->setObjectName(QLatin1String(spec.lampName));
-        lamp->setAccessibleName(lampAccessibleName(spec.lampName));
-        lamp->setGeometry(Twips::rect(spec.left, spec.top, lampWidth, lampHeight));
-        this->*spec.lamp = lamp;
+        lamp->setObjectName(QLatin1String(d.lampName));
+        lamp->setAccessibleName(lampAccessibleName(d.lampName));
+        lamp->setGeometry(Twips::rect(d.left, d.top, lampWidth, lampHeight));
+        this->*d.lamp = lamp;
     }
-    for (const LampSpec& spec : lampSpecs) {
-        this->*spec.bit =
-            makeLabel(Frame1, spec.bitName, QStringLiteral("0"),
-                      Twips::rect(spec.left, spec.top + bitLabelDrop, lampWidth, labelHeight),
-                      Qt::AlignHCenter, faceFont);
+    for (const LampDesign& d : lampDesigns) {
+        this->*d.bit = makeLabel(Frame1, d.bitName, QStringLiteral("0"),
+                                 Twips::rect(d.left, d.top + bitLabelDrop, lampWidth, labelHeight),
+                                 Qt::AlignHCenter, faceFont);
     }
-    for (const CheatSpec& spec : cheatSpecs) {
-        QLabel* label = makeLabel(Frame1, spec.name, QString::fromLatin1(spec.caption),
-                                  Twips::rect(spec.left, spec.top, spec.width, labelHeight),
-                                  spec.align, faceFont);
-        this->*spec.label = label;
+    for (const CheatDesign& d : cheatDesigns) {
+        QLabel* label =
+            makeLabel(Frame1, d.name, QString::fromLatin1(d.caption),
+                      Twips::rect(d.left, d.top, d.width, labelHeight), d.align, faceFont);
+        this->*d.label = label;
         m_cheatLabels.push_back(label);
     }
 
