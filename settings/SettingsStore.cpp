@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "settings/BoolText.h"
+#include "settings/ConfFile.h"
 
 #include <QSettings>
 #include <cstdio>
@@ -30,7 +31,7 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
 {
     if (s_readObserver)
         s_readObserver(key);
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
+    QSettings store(ConfFile::format(), QSettings::UserScope, application);
     store.beginGroup(section);
     const QVariant value = store.value(key);
     if (value.typeId() != QMetaType::QString)
@@ -47,22 +48,12 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
 bool SettingsStore::Write(const QString& application, const QString& section, const QString& key,
                           const QString& text)
 {
-    const auto writeOnce = [&] {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, application);
-        store.beginGroup(section);
-        store.setValue(key, text);
-        store.sync();
-        return store.status();
-    };
-    QSettings::Status status = writeOnce();
-    // A flaw in the file as found (an editor's byte-order mark, a stray bracket) shows as a
-    // format error even when the rewritten file was saved, and it hides any write error. Writing
-    // again over what is now on disk tells which it was.
-    if (status == QSettings::FormatError)
-        status = writeOnce();
-    if (status != QSettings::NoError) {
-        reportWriteFailure(QSettings(QSettings::NativeFormat, QSettings::UserScope, application),
-                           status);
+    QSettings store(ConfFile::format(), QSettings::UserScope, application);
+    store.beginGroup(section);
+    store.setValue(key, text);
+    store.sync();
+    if (store.status() != QSettings::NoError) {
+        reportWriteFailure(store, store.status());
         return false;
     }
     return true;

@@ -71,6 +71,8 @@ private slots:
     void handEdited_data();
     void handEdited();
     void unclosedQuote();
+    void saveKeepsTheUsersOtherLines_data();
+    void saveKeepsTheUsersOtherLines();
     void writeOverFlawedFile_data();
     void writeOverFlawedFile();
 };
@@ -260,13 +262,66 @@ void tst_SettingsStore::handEdited()
 void tst_SettingsStore::unclosedQuote()
 {
     TempStore store;
-    writeRaw(storeFile(store), "[Nimbex]\nCheat=True\nColor=\"&HFF\nCheatNum=True\n");
-    // What stands before the stray quote is understood.
+    const QByteArray damaged("[Nimbex]\nCheat=True\nColor=\"&HFF\nCheatNum=True\n");
+    writeRaw(storeFile(store), damaged);
+    // One bad line hides nothing around it; the line itself reads as absent.
     QCOMPARE(readBool(Settings::cheatKey, false), QStringLiteral("True"));
-    // The quoted text runs to the end of the file and swallows the keys after it.
-    QCOMPARE(readBool(Settings::cheatNumKey, false), QStringLiteral("False"));
-    const QString color = read(Settings::colorKey, Settings::defaultColor);
-    QVERIFY2(!ColorValue::fromText(color).has_value(), qPrintable(color));
+    QCOMPARE(readBool(Settings::cheatNumKey, false), QStringLiteral("True"));
+    QCOMPARE(read(Settings::colorKey, Settings::defaultColor), Settings::defaultColor);
+
+    // Saving a colour mends that line and leaves the others as they were.
+    QVERIFY(write(Settings::colorKey, QStringLiteral("&HFF00")));
+    QCOMPARE(readRaw(storeFile(store)),
+             QByteArray("[Nimbex]\nCheat=True\nColor=&HFF00\nCheatNum=True\n"));
+}
+
+void tst_SettingsStore::saveKeepsTheUsersOtherLines_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("comments and another section")
+        << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour below\nColor=&HFF\n")
+        << Settings::colorKey << "&HFF00"
+        << QByteArray(
+               "; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour below\nColor=&HFF00\n");
+    QTest::newRow("an unchanged value keeps its spelling")
+        << QByteArray("[Nimbex]\nCheat = True\n") << Settings::cheatKey << "True"
+        << QByteArray("[Nimbex]\nCheat = True\n");
+    QTest::newRow("a new key joins its section")
+        << QByteArray("[Nimbex]\nCheat=True\n[Other]\nx=1\n") << Settings::colorKey << "&HFF"
+        << QByteArray("[Nimbex]\nCheat=True\nColor=&HFF\n[Other]\nx=1\n");
+    QTest::newRow("the section is added at the end")
+        << QByteArray("[Other]\nx=1\n") << Settings::colorKey << "&HFF"
+        << QByteArray("[Other]\nx=1\n\n[Nimbex]\nColor=&HFF\n");
+    QTest::newRow("lines it cannot read stay as they are")
+        << QByteArray("garbage \x01\x02 line\n[Nimbex]\n=no key\nColor=&HFF\n")
+        << Settings::colorKey << "&HFFFF"
+        << QByteArray("garbage \x01\x02 line\n[Nimbex]\n=no key\nColor=&HFFFF\n");
+    QTest::newRow("a list value is replaced by the saved text")
+        << QByteArray("[Nimbex]\nColor=a, b\n") << Settings::colorKey << "&HFF"
+        << QByteArray("[Nimbex]\nColor=&HFF\n");
+    QTest::newRow("a key in another letter case is another key")
+        << QByteArray("[Nimbex]\ncheat=True\n") << Settings::cheatKey << "False"
+        << QByteArray("[Nimbex]\ncheat=True\nCheat=False\n");
+    QTest::newRow("Windows line ends stay")
+        << QByteArray("[Nimbex]\r\nCheat=True\r\n") << Settings::cheatKey << "False"
+        << QByteArray("[Nimbex]\r\nCheat=False\r\n");
+}
+
+void tst_SettingsStore::saveKeepsTheUsersOtherLines()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, after);
+    TempStore store;
+    writeRaw(storeFile(store), before);
+    QVERIFY(write(key, text));
+    QCOMPARE(readRaw(storeFile(store)), after);
+    QCOMPARE(store.other()->value(key).toString(), text);
 }
 
 void tst_SettingsStore::writeOverFlawedFile_data()

@@ -1,3 +1,4 @@
+#include "settings/ConfFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
@@ -20,7 +21,7 @@ const char childFlag[] = "--write-twice";
 // fresh one, and its standard error is then easy to capture.
 int writeTwice(const QString& storeFolder)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeFolder);
+    QSettings::setPath(ConfFile::format(), QSettings::UserScope, storeFolder);
     const bool first = SettingsStore::Write(Settings::application, Settings::section,
                                             Settings::colorKey, QStringLiteral("&HFF"));
     const bool second = SettingsStore::Write(Settings::application, Settings::section,
@@ -35,7 +36,7 @@ bool runningAsRoot()
 }
 
 const QByteArray plain("[Nimbex]\nColor=&HFF00FF\nCheat=False\n");
-// As some editors save it: the store reads it but flags the file as flawed.
+// As some editors save it.
 const QByteArray withBom = "\xEF\xBB\xBF" + plain;
 
 } // namespace

@@ -1,18 +1,23 @@
 #pragma once
 
+#include "settings/ConfFile.h"
 #include "settings/Settings.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <memory>
 
 // Points the per-user settings store at a fresh temporary folder for the life of the object.
 class TempStore
 {
 public:
-    TempStore() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
+    TempStore()
+    {
+        for (QSettings::Format f :
+             {QSettings::NativeFormat, QSettings::IniFormat, ConfFile::format()})
+            QSettings::setPath(f, QSettings::UserScope, m_dir.path());
+    }
 
     QString path() const { return m_dir.path(); }
     // The file the program's settings live in.
