@@ -34,7 +34,7 @@ fi
 step() { printf '\n== %s (%ds)\n' "$*" "$SECONDS"; }
 fail() { echo "test-package: FAIL: $*" >&2; exit 1; }
 
-bash "$root_dir/packaging/tools.sh" debootstrap xvfb xdotool imagemagick
+bash "$root_dir/scripts/deps.sh" debootstrap xvfb xdotool imagemagick
 
 if [ -z "$deb" ]; then
     step "building the package"

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Nimbex need, when any is
-# missing. Runs apt-get through sudo when not root.
+# Installs Debian packages when any is missing, through sudo when not root. Without arguments,
+# everything that building, running and testing Nimbex needs; with arguments, just those.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ qt6-base-dev         # build
-    fonts-wine fonts-liberation xdg-utils      # run: Tahoma, Times New Roman, opening web links
-    xvfb openbox trayer xdotool x11-utils      # a virtual desktop with a tray, driven by tests
-    faketime imagemagick                       # fixed times of day, screenshots
-)
+packages=("$@")
+if ((${#packages[@]} == 0)); then
+    packages=(
+        cmake ninja-build g++ qt6-base-dev         # build
+        fonts-wine fonts-liberation xdg-utils      # run: Tahoma, Times New Roman, web links
+        xvfb openbox trayer xdotool x11-utils      # a virtual desktop with a tray, for tests
+        faketime imagemagick                       # fixed times of day, screenshots
+        dpkg-dev file binutils desktop-file-utils appstream # checking the Debian package
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

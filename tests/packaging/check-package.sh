@@ -5,7 +5,7 @@ set -euo pipefail
 build=$1 work=$2 version=$3
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-bash "$root/packaging/tools.sh" dpkg-dev file binutils desktop-file-utils appstream
+bash "$root/scripts/deps.sh" dpkg-dev file binutils desktop-file-utils appstream
 
 errors=0
 fail() {
