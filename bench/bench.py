@@ -105,6 +105,19 @@ def memory(pid):
     return m
 
 
+def tree_state():
+    """The commit measured, and the program's files that differed from it."""
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+    def git(*a):
+        r = subprocess.run(["git", "-C", root, *a], capture_output=True, text=True)
+        return r.stdout.strip() if r.returncode == 0 else None
+
+    dirty = git("status", "--porcelain", "--", ".", ":!bench", ":!tests")
+    return {"commit": git("rev-parse", "--short", "HEAD"),
+            "uncommitted": dirty.splitlines() if dirty else []}
+
+
 def find_xserver():
     """The Xvfb that xsession.sh started beside us."""
     if os.environ.get("NIMBEX_BENCH_XPID"):
@@ -525,6 +538,7 @@ def main():
         Program("reference", "Reference", f"{args.tools}/nimbex_reference", "Reference clock",
                 "click"),
     ]
+    meta_tree = tree_state()
     xpid = find_xserver()
     if not xpid:
         log("X server not found beside us: its CPU reads as 0")
@@ -532,7 +546,7 @@ def main():
             "kernel": platform.release(), "cpus": os.cpu_count(), "steady_seconds": seconds,
             "hidden_seconds": args.hidden_seconds, "rounds": args.rounds,
             "startup_runs": args.startup_runs, "burst_gap_ms": BURST_GAP_S * 1000,
-            "display": os.environ.get("DISPLAY"), "loadavg_start": os.getloadavg()}
+            "display": os.environ.get("DISPLAY"), "loadavg_start": os.getloadavg(), **meta_tree}
 
     rounds, ticks, xidle = [], [], []
     for i in range(args.rounds):
@@ -570,7 +584,10 @@ def main():
     with open(os.path.splitext(args.out)[0] + ".txt", "w") as f:
         f.write(text + "\n")
     print(text)
-    print(f"\nJSON: {args.out}")
+    dirty = f", uncommitted: {' '.join(meta['uncommitted'])}" if meta["uncommitted"] else ""
+    print(f"\ncommit {meta['commit']}{dirty}; {args.rounds} round(s) of {seconds:.0f} s; "
+          f"load average {meta['loadavg_start'][0]:.1f} -> {meta['loadavg_end'][0]:.1f}")
+    print(f"JSON: {args.out}")
 
 
 if __name__ == "__main__":
