@@ -1,5 +1,6 @@
 #include "E2eSupport.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -7,6 +8,8 @@
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
+#include <QThread>
+#include <csignal>
 
 namespace {
 
@@ -278,4 +281,73 @@ bool E2eSupport::click(const QPoint& at, int button, int repeat)
                     QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(repeat),
                     QStringLiteral("--delay"), QStringLiteral("120"), QString::number(button)})
         .has_value();
+}
+
+namespace E2eTrayHost {
+
+qint64 pid()
+{
+    const std::optional<QString> windows = E2eSupport::xdotool(
+        {QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("trayer")});
+    if (!windows)
+        return 0;
+    for (const QString& w : windows->split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const std::optional<QString> id =
+            E2eSupport::xdotool({QStringLiteral("getwindowpid"), w.trimmed()});
+        if (id && id->trimmed().toLongLong() > 0)
+            return id->trimmed().toLongLong();
+    }
+    return 0;
+}
+
+qint64 start(int timeoutMs)
+{
+    QProcess trayer;
+    trayer.setProgram(QStringLiteral("trayer"));
+    // As tests/e2e/xsession.sh starts it.
+    trayer.setArguments({"--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width",
+                         "160", "--heighttype", "pixel", "--height", "32", "--SetDockType", "true",
+                         "--SetPartialStrut", "true", "--transparent", "false"});
+    trayer.setStandardOutputFile(QProcess::nullDevice());
+    trayer.setStandardErrorFile(QProcess::nullDevice());
+    qint64 id = 0;
+    if (!trayer.startDetached(&id))
+        return 0;
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (pid() == id)
+            return id;
+        QThread::msleep(50);
+    }
+    ::kill(pid_t(id), SIGTERM);
+    return 0;
+}
+
+bool stop(qint64 pid, int timeoutMs)
+{
+    if (pid <= 0 || ::kill(pid_t(pid), SIGTERM) != 0)
+        return false;
+    // The process may linger unreaped by whoever started it; its windows go at once.
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (E2eTrayHost::pid() != pid)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+} // namespace E2eTrayHost
+
+QString waitForWindowOf(const E2eSupport& app, const QString& titlePattern, int timeoutMs)
+{
+    if (!app.isRunning())
+        return {};
+    // xdotool takes a window meeting any one condition unless told otherwise.
+    const std::optional<QString> out = E2eSupport::xdotool(
+        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+         QStringLiteral("--pid"), QString::number(app.pid()), QStringLiteral("--onlyvisible"),
+         QStringLiteral("--name"), titlePattern},
+        timeoutMs);
+    return out ? out->section(QLatin1Char('\n'), 0, 0).trimmed() : QString();
 }

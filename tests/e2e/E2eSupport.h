@@ -77,3 +77,24 @@ private:
     QProcess m_process;
     QByteArray m_output;
 };
+
+// The notification area on the test's display (trayer), for tests that take it away and bring
+// it back.
+namespace E2eTrayHost {
+
+// Its process, found through its windows; 0 when there is none.
+qint64 pid();
+// Starts one as tests/e2e/xsession.sh does, detached, and waits for its window; its process id,
+// or 0 when none came up in time.
+qint64 start(int timeoutMs = 10000);
+// Ends the process and waits until its windows are gone.
+bool stop(qint64 pid, int timeoutMs = 5000);
+
+} // namespace E2eTrayHost
+
+// The first visible top-level window of this very program whose title matches, also while
+// another instance shows one of the same title (E2eSupport::waitForWindow takes a window that
+// matches either the process or the title); empty when none appears in time.
+QString waitForWindowOf(const E2eSupport& app,
+                        const QString& titlePattern = QStringLiteral("^Nimbex"),
+                        int timeoutMs = 15000);
