@@ -1,3 +1,4 @@
+#include "UrlCatcher.h"
 #include "about/AppVersion.h"
 #include "about/Line.h"
 #include "about/Shape.h"
@@ -41,18 +42,6 @@ QString shownText(const QPlainTextEdit* edit)
 }
 
 } // namespace
-
-// Stands in for the desktop's browser: records what it was asked to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class tst_frmAbout : public QObject
 {

@@ -1,21 +1,10 @@
+#include "UrlCatcher.h"
 #include "about/ShellExecute.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
-
-// Stands in for the desktop's browser: records what it was asked to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class tst_ShellExecute : public QObject
 {
