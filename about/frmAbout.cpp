@@ -178,6 +178,7 @@ void frmAbout::buildLayout()
 
     txtSpecialCopyright = new QPlainTextEdit(this);
     txtSpecialCopyright->setObjectName(QStringLiteral("txtSpecialCopyright"));
+    txtSpecialCopyright->setAccessibleName(QStringLiteral("Legal warning"));
     txtSpecialCopyright->setGeometry(Twips::rect(1080, 3480, 4455, 675));
     txtSpecialCopyright->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSpecialCopyright->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

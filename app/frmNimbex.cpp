@@ -432,11 +432,19 @@ void frmNimbex::Form_Resize()
 {
     switch (WindowState()) {
     case 1:
+        // A window the window manager restored keeps Qt's "start iconic" hint, so the next
+        // show() after a hide maps it minimised: finish the restore instead of hiding it.
+        if (m_restoring) {
+            m_restoring = false;
+            setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
+            break;
+        }
         // Without a tray icon a hidden window could not be brought back.
         if (trayIconShowing())
             hide();
         break;
     case 0:
+        m_restoring = false;
         placeFrame(frameLeft, frameNormalTop);
         Command1->setText(fullScreenCaption);
         fScreen = false;
@@ -540,6 +548,7 @@ void frmNimbex::Options_Click()
 void frmNimbex::Show_Click()
 {
     // Brings the window back however it was hidden, also by minimising before any "Hide to Tray".
+    m_restoring = isHidden();
     setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
     show();
     raise();
@@ -565,6 +574,7 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
     switch (TrayMessage::actionFor(code)) {
     case TrayMessage::Action::Restore:
         if (sHidden.equalsTrue()) {
+            m_restoring = isHidden();
             setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
             show();
             raise();

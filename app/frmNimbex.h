@@ -141,4 +141,5 @@ private:
     std::array<FieldControls, 3> m_fields{}; // seconds, minutes, hours
     QRect m_normalGeometry;
     bool m_shownOnce = false;
+    bool m_restoring = false; // shown again from the tray; not to be hidden on the way
 };

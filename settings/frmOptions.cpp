@@ -113,6 +113,8 @@ void frmOptions::buildLayout()
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setGeometry(Twips::rect(120, 240, 1215, 255));
+    // Names the list for screen readers, also while no colour is chosen.
+    Label1->setBuddy(Combo1);
 
     Command1 = makeButton(this, "Command1", QStringLiteral("Save and Close"),
                           Twips::rect(120, 2520, 1935, 375));

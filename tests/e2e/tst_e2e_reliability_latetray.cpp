@@ -39,6 +39,7 @@ void tst_E2eReliabilityLateTray::trayHostAppearsLater_data()
 {
     QTest::addColumn<bool>("fromTaskBar");
     QTest::newRow("brought back by the new icon") << false;
+    QTest::newRow("brought back from the task bar") << true;
 }
 
 void tst_E2eReliabilityLateTray::trayHostAppearsLater()

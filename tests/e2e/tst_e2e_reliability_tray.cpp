@@ -75,6 +75,7 @@ void tst_E2eReliabilityTray::trayHostDiesAndComesBack_data()
 {
     QTest::addColumn<bool>("fromTaskBar");
     QTest::newRow("brought back by the returning icon") << false;
+    QTest::newRow("brought back from the task bar") << true;
 }
 
 void tst_E2eReliabilityTray::trayHostDiesAndComesBack()

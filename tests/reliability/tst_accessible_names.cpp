@@ -96,6 +96,10 @@ void tst_AccessibleNames::everyControlHasAName_data()
     QTest::newRow("clock window") << "frmNimbex" << QStringList();
     QTest::newRow("clock window with both aids") << "frmNimbex" << bothAids;
     QTest::newRow("Options dialog") << "frmOptions" << QStringList();
+    // A colour put in the file by hand selects no entry of the list.
+    QTest::newRow("Options dialog, a colour it does not list")
+        << "frmOptions" << QStringList{"Color", "&H808080"};
+    QTest::newRow("About box") << "frmAbout" << QStringList();
 }
 
 void tst_AccessibleNames::everyControlHasAName()
