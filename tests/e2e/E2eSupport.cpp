@@ -142,11 +142,12 @@ QString E2eSupport::waitForWindow(const QString& titlePattern, int timeoutMs) co
 {
     if (!isRunning())
         return {};
-    // --sync waits for the window itself; the timeout bounds it.
+    // --sync waits for the window itself; the timeout bounds it. --all: this process's window
+    // with that title, not any window that meets either condition.
     const std::optional<QString> out =
-        xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
-                 QString::number(pid()), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                 titlePattern},
+        xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                 QStringLiteral("--pid"), QString::number(pid()), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), titlePattern},
                 timeoutMs);
     return out ? out->section(QLatin1Char('\n'), 0, 0).trimmed() : QString();
 }
@@ -338,16 +339,3 @@ bool stop(qint64 pid, int timeoutMs)
 }
 
 } // namespace E2eTrayHost
-
-QString waitForWindowOf(const E2eSupport& app, const QString& titlePattern, int timeoutMs)
-{
-    if (!app.isRunning())
-        return {};
-    // xdotool takes a window meeting any one condition unless told otherwise.
-    const std::optional<QString> out = E2eSupport::xdotool(
-        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
-         QStringLiteral("--pid"), QString::number(app.pid()), QStringLiteral("--onlyvisible"),
-         QStringLiteral("--name"), titlePattern},
-        timeoutMs);
-    return out ? out->section(QLatin1Char('\n'), 0, 0).trimmed() : QString();
-}

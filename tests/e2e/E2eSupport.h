@@ -91,10 +91,3 @@ qint64 start(int timeoutMs = 10000);
 bool stop(qint64 pid, int timeoutMs = 5000);
 
 } // namespace E2eTrayHost
-
-// The first visible top-level window of this very program whose title matches, also while
-// another instance shows one of the same title (E2eSupport::waitForWindow takes a window that
-// matches either the process or the title); empty when none appears in time.
-QString waitForWindowOf(const E2eSupport& app,
-                        const QString& titlePattern = QStringLiteral("^Nimbex"),
-                        int timeoutMs = 15000);

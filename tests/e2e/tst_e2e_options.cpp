@@ -59,16 +59,7 @@ void tst_E2eOptions::chooseOrangeAndBothAidsWithTheKeyboard()
     };
     // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
     QVERIFY(keys({"Tab", "Tab", "Tab", "space"}));
-    // The dialog is the program's one new window (a title search also finds the main window).
-    QString dialog;
-    for (int tries = 0; tries < 50 && dialog.isEmpty(); ++tries) {
-        for (const QString& w : app.visibleWindows()) {
-            if (w != window && E2eSupport::clientGeometry(w).width() > 200)
-                dialog = w;
-        }
-        if (dialog.isEmpty())
-            QTest::qWait(100);
-    }
+    const QString dialog = app.waitForWindow(QStringLiteral("^Nimbex Options$"), 5000);
     QVERIFY(!dialog.isEmpty());
     QTest::qWait(300);
     // The colour list has the focus: "O" picks Orange. Then past Save, Cancel, About and the

@@ -133,10 +133,10 @@ void tst_E2eReliabilityTray::secondLaunchNextToTheFirst()
     second.setEnvironment(QStringLiteral("XDG_CONFIG_HOME"), first.configHome());
 
     QVERIFY(first.start());
-    const QString firstWindow = waitForWindowOf(first, QStringLiteral("^Nimbex - "));
+    const QString firstWindow = first.waitForWindow(QStringLiteral("^Nimbex - "));
     QVERIFY(!firstWindow.isEmpty());
     QVERIFY(second.start());
-    const QString secondWindow = waitForWindowOf(second, QStringLiteral("^Nimbex - "));
+    const QString secondWindow = second.waitForWindow(QStringLiteral("^Nimbex - "));
     QVERIFY2(!secondWindow.isEmpty(), second.output().constData());
     QVERIFY(secondWindow != firstWindow);
 
