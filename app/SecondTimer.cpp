@@ -24,7 +24,7 @@ void SecondTimer::setEnabled(bool enabled)
 
 void SecondTimer::aim()
 {
-    m_timer.start(TickSchedule::msUntilNextTick(m_clock.now()));
+    m_timer.start(TickSchedule::msUntilNextTick(m_clock.msecsSinceEpoch()));
 }
 
 void SecondTimer::fire()

@@ -6,4 +6,5 @@ class SystemClock final : public Clock
 {
 public:
     QDateTime now() const override;
+    qint64 msecsSinceEpoch() const override;
 };

@@ -2,10 +2,9 @@
 
 namespace TickSchedule {
 
-int msUntilNextTick(const QDateTime& now)
+int msUntilNextTick(qint64 ms)
 {
     // Local second boundaries fall on UTC second boundaries (zone offsets are whole seconds).
-    const qint64 ms = now.toMSecsSinceEpoch();
     const int intoSecond = int(((ms % 1000) + 1000) % 1000);
     return 1000 - intoSecond + landingMs;
 }

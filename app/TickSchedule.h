@@ -14,6 +14,10 @@ inline constexpr int landingMs = 2;
 // Milliseconds from now until landingMs past the next second boundary: 1 + landingMs to
 // 1000 + landingMs. A tick that fires a moment early or late still paints each second once, and a
 // clock that stands still (a frozen test clock) does not make the timer spin.
-int msUntilNextTick(const QDateTime& now);
+int msUntilNextTick(qint64 msecsSinceEpoch);
+inline int msUntilNextTick(const QDateTime& now)
+{
+    return msUntilNextTick(now.toMSecsSinceEpoch());
+}
 
 } // namespace TickSchedule

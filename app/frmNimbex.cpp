@@ -146,7 +146,7 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     buildMenu();
 
     Timer1 = new SecondTimer(m_clock, this);
-    connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::Timer1_Timer);
+    connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::tickWhenShown);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::keepReachable);
 
     // Start-up position: centred on the screen.
@@ -355,7 +355,29 @@ void frmNimbex::Timer1_Timer()
     }
 
     // What a screen reader says for the face; nothing on screen changes with it.
-    Frame1->setAccessibleName(now.toString(QStringLiteral("HH:mm:ss")));
+    const auto two = [](int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    Frame1->setAccessibleName(two(now.hour()) + QLatin1Char(':') + two(now.minute()) +
+                              QLatin1Char(':') + two(now.second()));
+}
+
+void frmNimbex::tickWhenShown()
+{
+    // Nothing shows while the window is hidden or minimised, so the tick is saved until the
+    // window shows again, and then run before its first frame.
+    if (isVisible() && !isMinimized()) {
+        m_faceStale = false;
+        Timer1_Timer();
+    } else {
+        m_faceStale = true;
+    }
+}
+
+void frmNimbex::catchUpFace()
+{
+    if (m_faceStale && isVisible() && !isMinimized()) {
+        m_faceStale = false;
+        Timer1_Timer();
+    }
 }
 
 // ---- Window state ----
@@ -457,6 +479,7 @@ void frmNimbex::Form_Resize()
 void frmNimbex::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    catchUpFace();
     if (!m_shownOnce) {
         m_shownOnce = true;
         Form_Resize();
@@ -468,6 +491,7 @@ void frmNimbex::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        catchUpFace();
         if (m_shownOnce)
             Form_Resize();
     }

@@ -133,6 +133,8 @@ private:
     void liftSizeLimits();
     bool trayIconShowing() const;
     void keepReachable();
+    void tickWhenShown();
+    void catchUpFace();
 
     const Clock& m_clock;
     std::vector<Lamp*> m_lamps;              // s1, s2, s4, s8, s11, s12, s14, m1 ... h12
@@ -141,5 +143,6 @@ private:
     std::array<FieldControls, 3> m_fields{}; // seconds, minutes, hours
     QRect m_normalGeometry;
     bool m_shownOnce = false;
+    bool m_faceStale = false; // a tick was saved while nothing showed
     bool m_restoring = false; // shown again from the tray; not to be hidden on the way
 };

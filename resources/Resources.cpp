@@ -1,23 +1,38 @@
 #include "resources/Resources.h"
 
+#include <QImageReader>
+
+namespace {
+
+// The format is named so Qt takes its built-in reader straight away instead of probing the image
+// plugins (and loading the JPEG library) to guess it.
+QPixmap load(const QString& path, const char* format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
 QIcon Resources::appIcon()
 {
     // Hand-drawn pixel art for the small sizes, so Qt never has to shrink the large ones.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/nimbex-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/nimbex-32.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/hicolor/48x48/nimbex.png"), QSize(48, 48));
-    icon.addFile(QStringLiteral(":/icons/hicolor/64x64/nimbex.png"), QSize(64, 64));
+    icon.addPixmap(load(QStringLiteral(":/icons/nimbex-16.xpm"), "xpm"));
+    icon.addPixmap(load(QStringLiteral(":/icons/nimbex-32.xpm"), "xpm"));
+    icon.addPixmap(load(QStringLiteral(":/icons/hicolor/48x48/nimbex.png"), "png"));
+    icon.addPixmap(load(QStringLiteral(":/icons/hicolor/64x64/nimbex.png"), "png"));
     return icon;
 }
 
 QPixmap Resources::icon32()
 {
-    return QPixmap(QStringLiteral(":/icons/nimbex-32.xpm"));
+    return load(QStringLiteral(":/icons/nimbex-32.xpm"), "xpm");
 }
 
 QCursor Resources::handCursor()
 {
     // The fingertip, so a click lands where the finger points.
-    return QCursor(QPixmap(QStringLiteral(":/cursors/hand.xpm")), 6, 4);
+    return QCursor(load(QStringLiteral(":/cursors/hand.xpm"), "xpm"), 6, 4);
 }

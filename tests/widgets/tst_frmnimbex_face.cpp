@@ -118,6 +118,8 @@ private slots:
     void fileMenu();
     void firstTickAimed_data();
     void firstTickAimed();
+    void faceIsCurrentWhenShownAgain_data();
+    void faceIsCurrentWhenShownAgain();
 };
 
 void tst_frmNimbexFace::initTestCase()
@@ -545,6 +547,7 @@ void tst_frmNimbexFace::firstTickAimed()
     TempStore store;
     TestClock clock(now);
     frmNimbex w(clock);
+    w.show();
     QVERIFY(w.Timer1->Enabled());
     // Aimed at 2 ms past the next second, not a whole interval away.
     const int remaining = w.Timer1->remainingMs();
@@ -553,6 +556,39 @@ void tst_frmNimbexFace::firstTickAimed()
     QCOMPARE(readout(w), QStringLiteral("H2H1M2M1S2S1"));
     // The tick reads the clock afresh when it comes.
     QTRY_COMPARE_WITH_TIMEOUT(readout(w), digits, 5000);
+}
+
+void tst_frmNimbexFace::faceIsCurrentWhenShownAgain_data()
+{
+    QTest::addColumn<bool>("minimise");
+    QTest::newRow("hidden") << false;
+    QTest::newRow("minimised") << true;
+}
+
+void tst_frmNimbexFace::faceIsCurrentWhenShownAgain()
+{
+    QFETCH(bool, minimise);
+    TempStore store;
+    TestClock clock(at(9, 5, 7));
+    frmNimbex w(clock);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    emit w.Timer1->Timer();
+    QCOMPARE(readout(w), QStringLiteral("090507"));
+
+    if (minimise)
+        w.showMinimized();
+    else
+        w.hide();
+    clock.set(at(10, 20, 30));
+    emit w.Timer1->Timer();
+    // Nothing is drawn for a window nobody sees ...
+    QCOMPARE(readout(w), QStringLiteral("090507"));
+    // ... and the face is right before its first frame back. (Without a tray here, a hidden
+    // window is put on the task bar at the tick, so both come back the same way.)
+    w.showNormal();
+    QCOMPARE(readout(w), QStringLiteral("102030"));
+    CHECK_LAMPS(w, {"h11", "m12", "s11", "s12"}, blue);
 }
 
 QTEST_MAIN(tst_frmNimbexFace)
