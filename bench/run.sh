@@ -26,22 +26,8 @@ fi
 out=$(realpath -m "$out")
 mkdir -p "$(dirname "$out")"
 
-packages=(
-    cmake ninja-build g++ qt6-base-dev libbenchmark-dev
-    libx11-dev libxdamage-dev libxfixes-dev
-    xvfb openbox trayer xdotool x11-utils fonts-wine python3
-)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash "$root/scripts/deps.sh" cmake ninja-build g++ qt6-base-dev libbenchmark-dev \
+    libx11-dev libxdamage-dev libxfixes-dev xvfb openbox trayer xdotool x11-utils fonts-wine python3
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
