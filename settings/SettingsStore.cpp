@@ -3,25 +3,57 @@
 #include "settings/BoolText.h"
 #include "settings/ConfFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <cstdio>
 
 namespace {
 
-bool s_reportedWriteFailure = false;
 std::function<void(const QString&)> s_readObserver;
 
-void reportWriteFailure(const QSettings& store, QSettings::Status status)
+// Said once a run, at the first sign, so a clock left running never floods a log.
+void reportOnce(const QString& what)
 {
-    if (s_reportedWriteFailure)
+    static bool reported = false;
+    if (reported)
         return;
-    s_reportedWriteFailure = true;
-    const char* why =
-        status == QSettings::FormatError ? "the file cannot be understood" : "it cannot be written";
-    std::fprintf(stderr,
-                 "nimbex: settings not saved to %s: %s; the clock runs on with the "
-                 "choices it has\n",
-                 qPrintable(store.fileName()), why);
+    reported = true;
+    std::fprintf(stderr, "nimbex: %s; the clock runs on with the choices it has\n",
+                 qPrintable(what));
+}
+
+// Without HOME (nor XDG_CONFIG_HOME) Qt would put the file under the root folder.
+bool homeless()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+#else
+    return false;
+#endif
+}
+
+// At the first use: tells at once when choices cannot be kept, not only when one is saved.
+void checkOnce(const QSettings& store)
+{
+    static bool checked = false;
+    if (checked)
+        return;
+    checked = true;
+    if (homeless()) {
+        reportOnce(QStringLiteral("HOME is not set, so settings are neither read nor saved"));
+        return;
+    }
+    if (store.format() == QSettings::NativeFormat)
+        return; // a registry or a property list: nothing here to look at
+    // The file is replaced on saving, so its folder must be writable, and Qt wants the file
+    // itself writable too; a folder still to be made needs a writable one above it.
+    const QFileInfo file(store.fileName());
+    QDir dir = file.absoluteDir();
+    while (!dir.exists() && dir.cdUp()) {
+    }
+    if (!QFileInfo(dir.absolutePath()).isWritable() || (file.exists() && !file.isWritable()))
+        reportOnce(QStringLiteral("settings cannot be saved to %1").arg(store.fileName()));
 }
 
 } // namespace
@@ -31,7 +63,12 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
 {
     if (s_readObserver)
         s_readObserver(key);
+    if (homeless()) {
+        reportOnce(QStringLiteral("HOME is not set, so settings are neither read nor saved"));
+        return defaultText;
+    }
     QSettings store(ConfFile::format(), QSettings::UserScope, application);
+    checkOnce(store);
     store.beginGroup(section);
     const QVariant value = store.value(key);
     if (value.typeId() != QMetaType::QString)
@@ -48,12 +85,20 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
 bool SettingsStore::Write(const QString& application, const QString& section, const QString& key,
                           const QString& text)
 {
+    if (homeless()) {
+        reportOnce(QStringLiteral("HOME is not set, so settings are neither read nor saved"));
+        return false;
+    }
     QSettings store(ConfFile::format(), QSettings::UserScope, application);
+    checkOnce(store);
     store.beginGroup(section);
     store.setValue(key, text);
     store.sync();
     if (store.status() != QSettings::NoError) {
-        reportWriteFailure(store, store.status());
+        reportOnce(QStringLiteral("settings not saved to %1: %2")
+                       .arg(store.fileName(), store.status() == QSettings::FormatError
+                                                  ? QStringLiteral("the file cannot be understood")
+                                                  : QStringLiteral("it cannot be written")));
         return false;
     }
     return true;

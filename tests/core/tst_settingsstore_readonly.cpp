@@ -16,6 +16,8 @@
 namespace {
 
 const char childFlag[] = "--write-twice";
+const char readFlag[] = "--read";
+const char homelessFlag[] = "--homeless";
 
 // Run in a child process: the failure is reported once per run, so every scenario needs a
 // fresh one, and its standard error is then easy to capture.
@@ -29,6 +31,59 @@ int writeTwice(const QString& storeFolder)
     std::printf("%d %d\n", int(first), int(second));
     return 0;
 }
+
+// Reads the colour as the clock does at start, and prints what it got.
+int readOnce(const QString& storeFolder)
+{
+    QSettings::setPath(ConfFile::format(), QSettings::UserScope, storeFolder);
+    std::printf("%s\n",
+                qPrintable(SettingsStore::Read(Settings::application, Settings::section,
+                                               Settings::colorKey, Settings::defaultColor)));
+    return 0;
+}
+
+// Without HOME: reads give the defaults, a save is refused.
+int readAndWriteHomeless()
+{
+    const QString color = SettingsStore::Read(Settings::application, Settings::section,
+                                              Settings::colorKey, Settings::defaultColor);
+    const bool saved = SettingsStore::Write(Settings::application, Settings::section,
+                                            Settings::colorKey, QStringLiteral("&HFF"));
+    std::printf("%s %d\n", qPrintable(color), int(saved));
+    return 0;
+}
+
+// A store folder as a scenario wants it; its permissions are given back when it goes, so the
+// temporary folder can be removed.
+struct Scene
+{
+    Scene(bool fileExists, bool folderWritable, bool fileWritable, const QByteArray& before)
+    {
+        if (fileExists) {
+            QFile f(file());
+            if (!f.open(QIODevice::WriteOnly) || f.write(before) != before.size())
+                return;
+            f.close();
+            if (!fileWritable &&
+                !f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther))
+                return;
+        }
+        if (!folderWritable &&
+            !QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner))
+            return;
+        ready = dir.isValid();
+    }
+    ~Scene()
+    {
+        QFile::setPermissions(dir.path(), folderPermissions);
+        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QString file() const { return QDir(dir.path()).filePath(QStringLiteral("Vantrel.conf")); }
+
+    QTemporaryDir dir;
+    const QFile::Permissions folderPermissions = QFile::permissions(dir.path());
+    bool ready = false;
+};
 
 bool runningAsRoot()
 {
@@ -48,6 +103,9 @@ class tst_SettingsStoreReadOnly : public QObject
 private slots:
     void failedWrite_data();
     void failedWrite();
+    void failedWriteIsToldAtTheFirstRead_data() { failedWrite_data(); }
+    void failedWriteIsToldAtTheFirstRead();
+    void noHome();
 };
 
 void tst_SettingsStoreReadOnly::failedWrite_data()
@@ -74,28 +132,12 @@ void tst_SettingsStoreReadOnly::failedWrite()
     QFETCH(bool, fileWritable);
     QFETCH(QByteArray, before);
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString file = QDir(dir.path()).filePath("Vantrel.conf");
-    if (fileExists) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(before);
-        f.close();
-        if (!fileWritable)
-            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    }
-    const QFile::Permissions folderPermissions = QFile::permissions(dir.path());
-    if (!folderWritable) {
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    }
-    auto restore = qScopeGuard([&] {
-        QFile::setPermissions(dir.path(), folderPermissions);
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    });
+    Scene scene(fileExists, folderWritable, fileWritable, before);
+    QVERIFY(scene.ready);
+    const QString file = scene.file();
 
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {childFlag, dir.path()});
+    child.start(QCoreApplication::applicationFilePath(), {childFlag, scene.dir.path()});
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 0"));
@@ -115,8 +157,48 @@ void tst_SettingsStoreReadOnly::failedWrite()
         QCOMPARE(fresh.value("Nimbex/Color").toString(), QStringLiteral("&HFF00FF"));
         QCOMPARE(fresh.value("Nimbex/Cheat").toString(), QStringLiteral("False"));
     }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+    QCOMPARE(QDir(scene.dir.path()).entryList(QDir::Files | QDir::Hidden),
              fileExists ? QStringList{"Vantrel.conf"} : QStringList());
+}
+
+void tst_SettingsStoreReadOnly::failedWriteIsToldAtTheFirstRead()
+{
+    if (runningAsRoot())
+        QSKIP("runs as root, for whom file permissions do not apply; run it unprivileged");
+    QFETCH(bool, fileExists);
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    QFETCH(QByteArray, before);
+
+    Scene scene(fileExists, folderWritable, fileWritable, before);
+    QVERIFY(scene.ready);
+    const QString file = scene.file();
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {readFlag, scene.dir.path()});
+    QVERIFY(child.waitForFinished(30000));
+    // The stored choice is still read; that it cannot be changed is said at once, once.
+    QCOMPARE(child.readAllStandardOutput().trimmed(),
+             fileExists ? QByteArray("&HFF00FF") : QByteArray("&HFF0000"));
+    const QList<QByteArray> warning = child.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(warning.size(), 1);
+    QVERIFY2(warning.first().contains(file.toLocal8Bit()), warning.first().constData());
+}
+
+void tst_SettingsStoreReadOnly::noHome()
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("HOME"));
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {homelessFlag});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("&HFF0000 0"));
+    const QList<QByteArray> warning = child.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(warning.size(), 1);
+    QVERIFY2(warning.first().contains("HOME"), warning.first().constData());
 }
 
 int main(int argc, char* argv[])
@@ -124,6 +206,10 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], childFlag) == 0)
         return writeTwice(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], readFlag) == 0)
+        return readOnce(QString::fromLocal8Bit(argv[2]));
+    if (argc == 2 && qstrcmp(argv[1], homelessFlag) == 0)
+        return readAndWriteHomeless();
     tst_SettingsStoreReadOnly test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -70,6 +71,7 @@ class tst_E2eFace : public QObject
 private slots:
     void face_data();
     void face();
+    void damagedSettingsFile();
 };
 
 void tst_E2eFace::face_data()
@@ -146,6 +148,40 @@ void tst_E2eFace::face()
         QCOMPARE(countOther(shot, readoutRow, white), 0);
         QCOMPARE(countOther(shot, legendColumn, white), 0);
     }
+}
+
+void tst_E2eFace::damagedSettingsFile()
+{
+    E2eSupport app;
+    // Half a file of noise and a colour left with an open quote, as a crash or a slip of the
+    // hand might leave it.
+    QByteArray bytes("[Nimbex]\nColor=\"&HFF\nCheat=maybe\n");
+    for (int i = 0; i < 4096; ++i)
+        bytes += char((i * 7919) % 251);
+    QDir().mkpath(QFileInfo(app.settingsFile()).absolutePath());
+    QFile file(app.settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    app.setFrozenTime(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+    QVERIFY(app.start());
+    const QString window = app.waitForWindow();
+    QVERIFY2(!window.isEmpty(), app.output().constData());
+    const QStringList lit{"h8", "h1", "m4", "m1", "s4", "s2", "s1"};
+    QImage shot;
+    for (int tries = 0; tries < 25 && !centresAsExpected(shot, lit, QColor(0, 0, 255)); ++tries) {
+        QTest::qWait(200);
+        shot = E2eSupport::grabClient(window);
+    }
+    // The default face: blue lamps, no aids.
+    QVERIFY(centresAsExpected(shot, lit, QColor(0, 0, 255)));
+    QCOMPARE(countOther(shot, readoutRow, white), 0);
+    QVERIFY(app.isRunning());
+    app.stop();
+    // Reading never writes: the file is as it was.
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 QTEST_MAIN(tst_E2eFace)
