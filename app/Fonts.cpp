@@ -23,21 +23,22 @@ bool s_tahomaFound = false;
 
 void Fonts::install()
 {
-    s_tahomaFound = hasFamily(tahomaName);
-    if (!s_tahomaFound) {
-        const QStringList candidates{
-            QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-            QStringLiteral("/usr/lib/wine/fonts/tahoma.ttf"),
-            QStringLiteral("/opt/wine/share/wine/fonts/tahoma.ttf"),
-        };
-        for (const QString& path : candidates) {
-            if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) {
-                s_tahomaFound = hasFamily(tahomaName);
-                if (s_tahomaFound)
-                    break;
-            }
+    // Registered before anything asks the font database, which Qt then fills once, not twice
+    // (adding a font empties it); the system's faces stay beside it.
+    const QStringList candidates{
+        QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+        QStringLiteral("/usr/lib/wine/fonts/tahoma.ttf"),
+        QStringLiteral("/opt/wine/share/wine/fonts/tahoma.ttf"),
+    };
+    for (const QString& path : candidates) {
+        const int id = QFile::exists(path) ? QFontDatabase::addApplicationFont(path) : -1;
+        if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(tahomaName)) {
+            s_tahomaFound = true;
+            break;
         }
     }
+    if (!s_tahomaFound)
+        s_tahomaFound = hasFamily(tahomaName);
     if (!s_tahomaFound) {
         QFont::insertSubstitutions(
             tahomaName, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
