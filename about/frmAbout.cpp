@@ -5,6 +5,7 @@
 #include "about/Shape.h"
 #include "about/ShellExecute.h"
 #include "app/Fonts.h"
+#include "app/Placement.h"
 #include "app/Twips.h"
 #include "resources/Resources.h"
 
@@ -229,20 +230,11 @@ QString frmAbout::legalWarning()
 void frmAbout::placeOnScreen()
 {
     // The window manager adds the same frame it gives the window beneath us.
-    QMargins frame;
     const QWidget* below = parentWidget() ? parentWidget()->window() : nullptr;
-    if (below) {
-        const QRect outer = below->frameGeometry();
-        const QRect inner = below->geometry();
-        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    }
     const QScreen* screen = below ? below->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect outer(QPoint(), size().grownBy(frame));
-    outer.moveCenter(screen->availableGeometry().center());
-    move(outer.topLeft());
+    if (screen)
+        Placement::centre(this, below, screen->availableGeometry().center(),
+                          screen->availableGeometry());
 }
 
 void frmAbout::Form_Load()

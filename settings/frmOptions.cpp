@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "app/Fonts.h"
+#include "app/Placement.h"
 #include "app/Twips.h"
 #include "settings/BoolText.h"
 #include "settings/ColorTable.h"
@@ -213,25 +214,11 @@ void frmOptions::placeForShow()
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QMargins frame;
-    QPoint centre = screen->availableGeometry().center();
-    if (owner) {
-        const QRect outer = owner->frameGeometry();
-        const QRect inner = owner->geometry();
-        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        if (owner->isVisible())
-            centre = outer.center();
-    }
-    QRect outer(QPoint(), size().grownBy(frame));
-    outer.moveCenter(centre);
-    // Keep the title bar on the screen, even when the owner stands half off it.
     const QRect available = screen->availableGeometry();
-    outer.moveLeft(qBound(available.left(), outer.left(),
-                          qMax(available.left(), available.right() - outer.width() + 1)));
-    outer.moveTop(qBound(available.top(), outer.top(),
-                         qMax(available.top(), available.bottom() - outer.height() + 1)));
-    move(outer.topLeft());
+    const QPoint centre =
+        owner && owner->isVisible() ? owner->frameGeometry().center() : available.center();
+    // Kept on the screen, even when the owner stands half off it.
+    Placement::centre(this, owner, centre, available);
 }
 
 void frmOptions::done(int result)
