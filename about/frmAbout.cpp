@@ -4,9 +4,9 @@
 #include "about/Line.h"
 #include "about/Shape.h"
 #include "about/ShellExecute.h"
-#include "app/Fonts.h"
-#include "app/Placement.h"
-#include "app/Twips.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 #include "resources/Resources.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/SystemClock.h"
 #include "app/frmNimbex.h"
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes, read as UTF-8 and as Latin-1, to the conversions between the settings
 // store's texts and values, and checks what must hold for every input, not only for the texts
 // the program writes itself.
-#include "app/ColorValue.h"
+#include "ui/ColorValue.h"
 #include "settings/BoolText.h"
 #include "settings/ColorTable.h"
 

@@ -1,9 +1,9 @@
 #include "settings/frmOptions.h"
 
 #include "about/frmAbout.h"
-#include "app/Fonts.h"
-#include "app/Placement.h"
-#include "app/Twips.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 #include "settings/BoolText.h"
 #include "settings/ColorTable.h"
 #include "settings/Settings.h"

@@ -1,6 +1,6 @@
 #include "tray/ShellTray.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"

@@ -3,7 +3,7 @@
 #include "../reference/RefFace.h"
 #include "app/BcdDigits.h"
 #include "app/Clock.h"
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/SecondTimer.h"
 #include "app/frmNimbex.h"
 

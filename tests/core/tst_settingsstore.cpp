@@ -1,4 +1,4 @@
-#include "app/ColorValue.h"
+#include "ui/ColorValue.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/TempStore.h"

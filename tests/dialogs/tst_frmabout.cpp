@@ -3,7 +3,7 @@
 #include "about/Line.h"
 #include "about/Shape.h"
 #include "about/frmAbout.h"
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "dialogs/ModalDriver.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "about/frmAbout.h"
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "dialogs/ModalDriver.h"
 #include "settings/Settings.h"
 #include "settings/frmOptions.h"

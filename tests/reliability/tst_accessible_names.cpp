@@ -1,5 +1,5 @@
 #include "about/frmAbout.h"
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/Lamp.h"
 #include "app/SecondTimer.h"
 #include "app/frmNimbex.h"

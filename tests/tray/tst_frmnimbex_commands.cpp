@@ -1,5 +1,5 @@
 #include "app/SecondTimer.h"
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "app/frmNimbex.h"
 #include "settings/SettingsStore.h"
 #include "support/TempStore.h"

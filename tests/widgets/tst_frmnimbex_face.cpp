@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "app/Lamp.h"
 #include "app/SecondTimer.h"
 #include "app/frmNimbex.h"

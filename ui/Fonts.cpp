@@ -1,6 +1,6 @@
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 #include <QFile>
 #include <QFontDatabase>

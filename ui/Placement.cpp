@@ -1,4 +1,4 @@
-#include "app/Placement.h"
+#include "ui/Placement.h"
 
 #include <QMargins>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/ColorValue.h"
+#include "ui/ColorValue.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "app/SystemColors.h"
+#include "ui/SystemColors.h"
 
-#include "app/ColorValue.h"
+#include "ui/ColorValue.h"
 
 namespace SystemColors {
 
