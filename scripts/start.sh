@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build}
-bash "$root/scripts/build.sh"
+bash "$root/scripts/build.sh" --run
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$build/nimbex"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QTime>
+
+// The face as designed, for every suite that looks at it: each lamp, the bit label over it and
+// where the lamp stands in the face, in twips.
+namespace Face {
+
+struct LampRow
+{
+    const char* lamp; // field letter, then "1" and the weight for a tens lamp, the weight for units
+    const char* bit;
+    int left, top;
+};
+
+inline constexpr LampRow lamps[] = {
+    {"h12", "lblh22", 120, 1920},  {"h11", "lblh21", 120, 2760},  {"h8", "lblh18", 1080, 240},
+    {"h4", "lblh14", 1080, 1080},  {"h2", "lblh12", 1080, 1920},  {"h1", "lblh11", 1080, 2760},
+    {"m14", "lblm24", 2040, 1080}, {"m12", "lblm22", 2040, 1920}, {"m11", "lblm21", 2040, 2760},
+    {"m8", "lblm18", 3000, 240},   {"m4", "lblm14", 3000, 1080},  {"m2", "lblm12", 3000, 1920},
+    {"m1", "lblm11", 3000, 2760},  {"s14", "lbls24", 3960, 1080}, {"s12", "lbls22", 3960, 1920},
+    {"s11", "lbls21", 3960, 2760}, {"s8", "lbls18", 4920, 240},   {"s4", "lbls14", 4920, 1080},
+    {"s2", "lbls12", 4920, 1920},  {"s1", "lbls11", 4920, 2760},
+};
+
+inline constexpr int lampWidth = 855, lampHeight = 735;
+// Where the face stands in the client area of the normal window.
+inline constexpr int normalLeft = 840, normalTop = 360;
+inline constexpr int twipsPerPixel = 15;
+
+// Whether a lamp is lit at a time of day, worked out from its name alone.
+inline bool isLit(const LampRow& row, QTime t)
+{
+    const QString name = QString::fromLatin1(row.lamp);
+    const int value = name[0] == QLatin1Char('h')   ? t.hour()
+                      : name[0] == QLatin1Char('m') ? t.minute()
+                                                    : t.second();
+    const int digit = name.size() == 3 ? value / 10 : value % 10;
+    return digit & name.back().digitValue();
+}
+
+// A pixel of the lamp clear of its bit label's digit, in the normal window's client area.
+inline QPoint samplePoint(const LampRow& row)
+{
+    return {(normalLeft + row.left + lampWidth / 4) / twipsPerPixel,
+            (normalTop + row.top + lampHeight / 4) / twipsPerPixel};
+}
+
+} // namespace Face
