@@ -56,7 +56,8 @@ void tst_LongRunFastClock::throughMidnight()
         const QTime face =
             QTime::fromString(w.Frame1->accessibleName(), QStringLiteral("HH:mm:ss"));
         const int behindMs = (face.msecsTo(QTime::currentTime()) + 86'400'000) % 86'400'000;
-        if (!face.isValid() || behindMs >= 1000)
+        // Shown just after its second starts: 800 ms here are 53 real ms.
+        if (!face.isValid() || behindMs >= 800)
             faults << w.Frame1->accessibleName() + QStringLiteral(" late");
         for (const Face::LampRow& row : Face::lamps) {
             const QColor want = Face::isLit(row, face) ? QColor(0, 0, 255) : QColor(Qt::white);
