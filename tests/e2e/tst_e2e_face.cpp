@@ -54,8 +54,9 @@ void tst_E2eFace::face()
         if (!first.isValid())
             first = t;
     }
-    shot.save(qEnvironmentVariable("NIMBEX_SHOTS", ".") + "/e2e-face-" + QTest::currentDataTag() +
-              ".png");
+    shot.save(QString("%1/e2e-face-%2-%3.png")
+                  .arg(qEnvironmentVariable("NIMBEX_SHOTS", "."), E2e::wayland() ? "sway" : "x11",
+                       QTest::currentDataTag()));
     QVERIFY2(first.isValid(), "the face shows no time since the start");
     QVERIFY2(t != first, "the face stands still");
     QVERIFY2(app.process().readAll().isEmpty(), "the program warned");
