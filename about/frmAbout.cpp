@@ -4,13 +4,14 @@
 #include "about/Line.h"
 #include "about/Shape.h"
 #include "about/ShellExecute.h"
+#include "resources/Resources.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
 #include "ui/Twips.h"
-#include "resources/Resources.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -77,6 +78,8 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Nimbex"));
+    // No icon of its own, and not the clock's either, which a dialog would otherwise inherit.
+    setWindowIcon(QIcon());
     setFont(Fonts::tahoma(smallPoints));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, white);
@@ -207,6 +210,8 @@ frmAbout* frmAbout::loaded()
 
 int frmAbout::showModal()
 {
+    // A modal box mapped iconic would block every window while nobody can see it.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     if (!isVisible())
         placeOnScreen();
     return exec();

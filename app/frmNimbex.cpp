@@ -25,6 +25,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -36,6 +38,9 @@ constexpr double lampWidth = 855, lampHeight = 735;
 constexpr double labelHeight = 495, bitLabelDrop = 120;
 constexpr double buttonTop = 4200, buttonWidth = 1455, buttonHeight = 375;
 constexpr double faceFontPoints = 20.25, buttonFontPoints = 8.25;
+
+// How long a window manager may take to maximise before "Full Screen" is taken as refused.
+constexpr int maximiseWaitMs = 1500;
 
 const QString fullScreenCaption = QStringLiteral("Full Screen");
 const QString normalCaption = QStringLiteral("Normal");
@@ -148,6 +153,11 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     Timer1 = new SecondTimer(m_clock, this);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::tickWhenShown);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::keepReachable);
+
+    m_maximiseCheck = new QTimer(this);
+    m_maximiseCheck->setSingleShot(true);
+    m_maximiseCheck->setInterval(maximiseWaitMs);
+    connect(m_maximiseCheck, &QTimer::timeout, this, &frmNimbex::checkMaximised);
 
     // Start-up position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -294,6 +304,7 @@ void frmNimbex::Form_Load()
     trayIcon.uCallbackMessage = TrayMessage::WM_MOUSEMOVE;
     trayIcon.hIcon = ShellTray::iconHandle(windowIcon());
     setTip(trayIcon, "Nimbex - DoubleClick to Show");
+    ShellTray::setMenu(trayIcon.hWnd, File);
     Shell_NotifyIconA(NIM_ADD, &trayIcon);
 
     readColor();
@@ -382,11 +393,19 @@ void frmNimbex::Timer1_Timer()
     Frame1->repaint(changed);
 }
 
+bool frmNimbex::isOnScreen() const
+{
+    // Not the state Qt recorded: with no window manager a minimised window stays on screen, and
+    // a window the window manager iconified is no longer exposed.
+    const QWindow* window = windowHandle();
+    return isVisible() && window && window->isExposed();
+}
+
 void frmNimbex::tickWhenShown()
 {
-    // Nothing shows while the window is hidden or minimised, so the tick is saved until the
-    // window shows again, and then run before its first frame.
-    if (isVisible() && !isMinimized()) {
+    // Nothing shows while the window is off the screen, so the tick is saved until the window
+    // shows again, and then run before its first frame.
+    if (isOnScreen()) {
         m_faceStale = false;
         Timer1_Timer();
     } else {
@@ -396,7 +415,7 @@ void frmNimbex::tickWhenShown()
 
 void frmNimbex::catchUpFace()
 {
-    if (m_faceStale && isVisible() && !isMinimized()) {
+    if (m_faceStale && isOnScreen()) {
         m_faceStale = false;
         Timer1_Timer();
     }
@@ -425,6 +444,27 @@ void frmNimbex::setWindowStateValue(int state)
     if ((s & Qt::WindowMaximized) && !(windowState() & Qt::WindowMaximized))
         liftSizeLimits();
     setWindowState(s);
+    if (state == 2)
+        m_maximiseCheck->start();
+}
+
+bool frmNimbex::sizeLimitsLifted() const
+{
+    return minimumSize() != maximumSize();
+}
+
+void frmNimbex::checkMaximised()
+{
+    // Hidden or iconified it is asked again when it shows.
+    if (!fScreen.equalsTrue() || !isOnScreen() || isMinimized())
+        return;
+    // Qt records "maximised" whether or not anyone carried it out (no window manager); a tiling
+    // compositor answers with the normal state, which brings the normal view back by itself.
+    const bool grown = size() != Twips::size(clientWidth, clientHeight);
+    if ((windowState() & Qt::WindowMaximized) && grown)
+        return;
+    setWindowStateValue(0);
+    showNormalView();
 }
 
 void frmNimbex::liftSizeLimits()
@@ -441,15 +481,31 @@ void frmNimbex::followWindowState(Qt::WindowStates oldState)
     const bool wasMaximized = oldState & Qt::WindowMaximized;
     const bool maximized = windowState() & Qt::WindowMaximized;
     if (maximized && !wasMaximized) {
-        if (minimumSize() == maximumSize())
+        if (!sizeLimitsLifted())
             liftSizeLimits();
-    } else if (!maximized && wasMaximized) {
-        setFixedSize(Twips::size(clientWidth, clientHeight));
-        // Restoring through the saved geometry; moving by pos() drifts a pixel per round trip
-        // under some window managers.
-        if (m_normalGeometry.isValid())
-            setGeometry(m_normalGeometry);
+    } else if (!maximized && !(windowState() & Qt::WindowMinimized) && sizeLimitsLifted()) {
+        // Not from the old state: a compositor that refuses to maximise reports "normal" after
+        // "normal", while the limits are still lifted for the maximise it was asked for.
+        restoreNormalSize();
     }
+}
+
+void frmNimbex::restoreNormalSize()
+{
+    setFixedSize(Twips::size(clientWidth, clientHeight));
+    // Restoring through the saved geometry; moving by pos() drifts a pixel per round trip under
+    // some window managers.
+    if (m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
+}
+
+void frmNimbex::showNormalView()
+{
+    if (sizeLimitsLifted())
+        restoreNormalSize();
+    placeFrame(frameLeft, frameNormalTop);
+    Command1->setText(fullScreenCaption);
+    fScreen = false;
 }
 
 void frmNimbex::placeFrame(double leftTwips, double topTwips)
@@ -459,13 +515,9 @@ void frmNimbex::placeFrame(double leftTwips, double topTwips)
 
 void frmNimbex::centreFrameOnWindow()
 {
-    // Centred on the outer window, title bar and border included. Until the window manager has
-    // maximised the window, the outer size it will get is the screen's work area.
-    QSize outer = frameGeometry().size();
-    if (!(windowState() & Qt::WindowMaximized) || !isVisible() || outer == size()) {
-        if (const QScreen* s = screen())
-            outer = s->availableGeometry().size();
-    }
+    // Centred on the outer window, title bar and border included, at the size it really has: a
+    // window manager maximises later or not at all, and then the face stays inside.
+    const QSize outer = frameGeometry().size();
     const double W = Twips::fromPixels(outer.width()), H = Twips::fromPixels(outer.height());
     const double w = frameWidth, h = frameHeight;
     const float left = float(W / 2 - w / 2), top = float(H / 2 - h / 2);
@@ -489,9 +541,7 @@ void frmNimbex::Form_Resize()
         break;
     case 0:
         m_restoring = false;
-        placeFrame(frameLeft, frameNormalTop);
-        Command1->setText(fullScreenCaption);
-        fScreen = false;
+        showNormalView();
         break;
     default:
         break;
@@ -504,6 +554,10 @@ void frmNimbex::showEvent(QShowEvent* event)
     catchUpFace();
     if (!m_shownOnce) {
         m_shownOnce = true;
+        // The window is on screen when the window system says so, and the face catches up
+        // before that first frame.
+        if (QWindow* window = windowHandle())
+            window->installEventFilter(this);
         Form_Resize();
     }
 }
@@ -517,6 +571,16 @@ void frmNimbex::changeEvent(QEvent* event)
         if (m_shownOnce)
             Form_Resize();
     }
+}
+
+bool frmNimbex::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && isOnScreen()) {
+        // A restore is over once the window is back on screen, whatever states it went through.
+        m_restoring = false;
+        catchUpFace();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmNimbex::resizeEvent(QResizeEvent* event)
@@ -547,9 +611,7 @@ void frmNimbex::Command1_Click()
         fScreen = true;
     } else {
         setWindowStateValue(0);
-        placeFrame(frameLeft, frameNormalTop);
-        Command1->setText(fullScreenCaption);
-        fScreen = false;
+        showNormalView();
     }
 }
 
@@ -628,11 +690,24 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
         }
         break;
     case TrayMessage::Action::PopupMenu:
-        File->exec(QCursor::pos());
+        popUpFile();
         break;
     case TrayMessage::Action::None:
         break;
     }
+}
+
+void frmNimbex::popUpFile()
+{
+    // Wayland tells no program where the pointer is on the screen, and a menu with no window on
+    // screen to hang from becomes a window of its own, tiled across the screen: it opens over
+    // the clock while the clock shows; otherwise the notification area shows its own copy.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        if (isOnScreen())
+            File->exec(mapToGlobal(rect().center()));
+        return;
+    }
+    File->exec(QCursor::pos());
 }
 
 void frmNimbex::keepReachable()

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 class SecondTimer;
 
 // The clock window: 20 lamps in six columns of binary-coded decimal (HH MM SS, weights 8-4-2-1),
@@ -108,6 +109,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -131,6 +133,12 @@ private:
     void centreFrameOnWindow();
     void followWindowState(Qt::WindowStates oldState);
     void liftSizeLimits();
+    bool sizeLimitsLifted() const;
+    void restoreNormalSize();
+    void showNormalView();
+    void checkMaximised();
+    bool isOnScreen() const;
+    void popUpFile();
     bool trayIconShowing() const;
     void keepReachable();
     void tickWhenShown();
@@ -145,4 +153,5 @@ private:
     bool m_shownOnce = false;
     bool m_faceStale = false; // a tick was saved while nothing showed
     bool m_restoring = false; // shown again from the tray; not to be hidden on the way
+    QTimer* m_maximiseCheck = nullptr;
 };

@@ -1,18 +1,19 @@
 #include "settings/frmOptions.h"
 
 #include "about/frmAbout.h"
-#include "ui/Fonts.h"
-#include "ui/Placement.h"
-#include "ui/Twips.h"
 #include "settings/BoolText.h"
 #include "settings/ColorTable.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -89,6 +90,8 @@ frmOptions::frmOptions(QWidget* owner)
     setObjectName(QStringLiteral("frmOptions"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Nimbex Options"));
+    // No icon of its own, and not the clock's either, which a dialog would otherwise inherit.
+    setWindowIcon(QIcon());
     setFont(Fonts::tahoma(fontPoints, true));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -170,6 +173,8 @@ frmOptions* frmOptions::loaded()
 
 void frmOptions::showModeless()
 {
+    // Minimised along with the clock, it would come back iconic and, when modal, out of reach.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     if (isVisible()) {
         raise();
     } else {
@@ -190,7 +195,9 @@ int frmOptions::showModal()
         wait.exec();
         return guard ? guard->result() : int(Rejected);
     }
-    // One shown modelessly becomes modal where it stands.
+    // One shown modelessly becomes modal where it stands, and not minimised: a modal dialog
+    // mapped iconic would block every window, the tray icon's included.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     if (isVisible())
         hide();
     else

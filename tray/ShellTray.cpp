@@ -1,12 +1,17 @@
 #include "tray/ShellTray.h"
 
-#include "ui/Twips.h"
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QGuiApplication>
 #include <QHash>
+#include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -22,6 +27,37 @@ struct Entry
 };
 
 std::function<void(quint32)> s_callObserver;
+
+// Qt puts its tray icons on a StatusNotifierItem host over D-Bus instead of an XEmbed area when,
+// at its first tray icon, the watcher says a host is registered; it never changes its mind. This
+// asks the same question before Qt does, so the answer stays the same as Qt's.
+bool onStatusNotifierHost()
+{
+    static const bool answer = [] {
+        const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected() || !bus.interface() ||
+            !bus.interface()->isServiceRegistered(watcher))
+            return false;
+        QDBusInterface host(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+        return host.isValid() && host.property("IsStatusNotifierHostRegistered").toBool();
+    }();
+    return answer;
+}
+
+// XEmbed areas exist only on X11: elsewhere, without a StatusNotifierItem host, nothing could
+// ever show the icon.
+bool trayPossible()
+{
+    return onStatusNotifierHost() ||
+           QGuiApplication::platformName().compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0;
+}
+
+QHash<quint32, QPointer<QMenu>>& menus()
+{
+    static QHash<quint32, QPointer<QMenu>> table;
+    return table;
+}
 
 quint64 key(quint32 hWnd, quint32 uID)
 {
@@ -94,6 +130,7 @@ int add(const NOTIFYICONDATA& record)
     QWidget* owner = ShellTray::window(record.hWnd);
     if (!owner || trayIcons().contains(key(record.hWnd, record.uID)))
         return 0;
+    const bool possible = trayPossible(); // before Qt makes up its mind at the first icon
     // Owned by the window, so a window that goes takes its icons with it.
     auto* icon = new QSystemTrayIcon(owner);
     apply(icon, record);
@@ -105,9 +142,14 @@ int add(const NOTIFYICONDATA& record)
                      });
     QObject::connect(icon, &QObject::destroyed, [k = key(hWnd, uID)] { trayIcons().remove(k); });
     trayIcons().insert(key(hWnd, uID), {icon, record.uFlags, record.uCallbackMessage});
+    // A host draws the menu itself; an XEmbed area leaves it to the window, which would otherwise
+    // see Qt's menu and its own.
+    if (onStatusNotifierHost())
+        icon->setContextMenu(menus().value(hWnd));
     // Qt shows the icon as soon as a notification area appears, even if there is none yet.
-    icon->show();
-    return QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
+    if (possible)
+        icon->show();
+    return possible && QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
 }
 
 int modify(const NOTIFYICONDATA& record)
@@ -189,7 +231,18 @@ bool ShellTray::exists(quint32 hWnd, quint32 uID)
 
 bool ShellTray::isShowing(quint32 hWnd, quint32 uID)
 {
-    return exists(hWnd, uID) && QSystemTrayIcon::isSystemTrayAvailable();
+    return exists(hWnd, uID) && trayPossible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void ShellTray::setMenu(quint32 hWnd, QMenu* menu)
+{
+    menus().insert(hWnd, menu);
+    if (!onStatusNotifierHost())
+        return;
+    for (auto it = trayIcons().cbegin(); it != trayIcons().cend(); ++it) {
+        if (quint32(it.key() >> 32) == hWnd && it->icon)
+            it->icon->setContextMenu(menu);
+    }
 }
 
 QString ShellTray::toolTip(quint32 hWnd, quint32 uID)

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <functional>
 
+class QMenu;
 class QWidget;
 
 // What the desktop shell does for the tray calls, on Qt: the icons behind Shell_NotifyIconA, and
@@ -22,6 +23,10 @@ public:
     static bool isShowing(quint32 hWnd, quint32 uID);
     static bool exists(quint32 hWnd, quint32 uID);
     static QString toolTip(quint32 hWnd, quint32 uID);
+
+    // The window's menu for its icons. A notification area that draws menus itself (a
+    // StatusNotifierItem host) is given it; elsewhere the window pops it up on a right click.
+    static void setMenu(quint32 hWnd, QMenu* menu);
 
     // Lets a test see the Shell_NotifyIconA calls in order; unset in the program.
     static void setCallObserver(std::function<void(quint32 message)> observer);

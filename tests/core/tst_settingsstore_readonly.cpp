@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -15,84 +14,26 @@
 
 namespace {
 
-const char childFlag[] = "--write-twice";
-const char readFlag[] = "--read";
-const char homelessFlag[] = "--homeless";
+const char childFlag[] = "--child";
 
-// Run in a child process: the failure is reported once per run, so every scenario needs a
-// fresh one, and its standard error is then easy to capture.
-int writeTwice(const QString& storeFolder)
+// A fresh process per scenario, since the store reports its trouble once a run: reads the colour
+// as the clock does at start, then saves twice.
+int child(const QString& folder)
 {
-    QSettings::setPath(ConfFile::format(), QSettings::UserScope, storeFolder);
+    if (folder != QLatin1String("-"))
+        QSettings::setPath(ConfFile::format(), QSettings::UserScope, folder);
+    const QString color = SettingsStore::Read(Settings::application, Settings::section,
+                                              Settings::colorKey, Settings::defaultColor);
+    std::fprintf(stderr, "read\n");
     const bool first = SettingsStore::Write(Settings::application, Settings::section,
                                             Settings::colorKey, QStringLiteral("&HFF"));
     const bool second = SettingsStore::Write(Settings::application, Settings::section,
                                              Settings::cheatKey, QStringLiteral("True"));
-    std::printf("%d %d\n", int(first), int(second));
+    std::printf("%s %d %d\n", qPrintable(color), int(first), int(second));
     return 0;
-}
-
-// Reads the colour as the clock does at start, and prints what it got.
-int readOnce(const QString& storeFolder)
-{
-    QSettings::setPath(ConfFile::format(), QSettings::UserScope, storeFolder);
-    std::printf("%s\n",
-                qPrintable(SettingsStore::Read(Settings::application, Settings::section,
-                                               Settings::colorKey, Settings::defaultColor)));
-    return 0;
-}
-
-// Without HOME: reads give the defaults, a save is refused.
-int readAndWriteHomeless()
-{
-    const QString color = SettingsStore::Read(Settings::application, Settings::section,
-                                              Settings::colorKey, Settings::defaultColor);
-    const bool saved = SettingsStore::Write(Settings::application, Settings::section,
-                                            Settings::colorKey, QStringLiteral("&HFF"));
-    std::printf("%s %d\n", qPrintable(color), int(saved));
-    return 0;
-}
-
-// A store folder as a scenario wants it; its permissions are given back when it goes, so the
-// temporary folder can be removed.
-struct Scene
-{
-    Scene(bool fileExists, bool folderWritable, bool fileWritable, const QByteArray& before)
-    {
-        if (fileExists) {
-            QFile f(file());
-            if (!f.open(QIODevice::WriteOnly) || f.write(before) != before.size())
-                return;
-            f.close();
-            if (!fileWritable &&
-                !f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther))
-                return;
-        }
-        if (!folderWritable &&
-            !QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner))
-            return;
-        ready = dir.isValid();
-    }
-    ~Scene()
-    {
-        QFile::setPermissions(dir.path(), folderPermissions);
-        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
-    }
-    QString file() const { return QDir(dir.path()).filePath(QStringLiteral("Vantrel.conf")); }
-
-    QTemporaryDir dir;
-    const QFile::Permissions folderPermissions = QFile::permissions(dir.path());
-    bool ready = false;
-};
-
-bool runningAsRoot()
-{
-    return qEnvironmentVariableIsSet("NIMBEX_RUNNING_AS_ROOT") || geteuid() == 0;
 }
 
 const QByteArray plain("[Nimbex]\nColor=&HFF00FF\nCheat=False\n");
-// As some editors save it.
-const QByteArray withBom = "\xEF\xBB\xBF" + plain;
 
 } // namespace
 
@@ -103,99 +44,72 @@ class tst_SettingsStoreReadOnly : public QObject
 private slots:
     void failedWrite_data();
     void failedWrite();
-    void noHome();
 };
 
 void tst_SettingsStoreReadOnly::failedWrite_data()
 {
-    QTest::addColumn<bool>("fileExists");
-    QTest::addColumn<bool>("folderWritable");
-    QTest::addColumn<bool>("fileWritable");
-    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("readOnly");  // "HOME": there is none
+    QTest::addColumn<QByteArray>("before"); // null: no file yet
 
-    QTest::newRow("read-only folder, no file yet") << false << false << false << QByteArray();
-    // The file alone being writable is no help: it is replaced, never written in place.
-    QTest::newRow("read-only folder, writable file") << true << false << true << plain;
-    QTest::newRow("read-only folder and file") << true << false << false << plain;
-    QTest::newRow("read-only file in a writable folder") << true << true << false << plain;
-    QTest::newRow("read-only file with a byte-order mark") << true << true << false << withBom;
+    QTest::newRow("read-only folder, no file yet") << "folder" << QByteArray();
+    // The file is replaced, never written in place: its own permission is no help.
+    QTest::newRow("read-only folder, writable file") << "folder" << plain;
+    QTest::newRow("read-only file") << "file" << plain;
+    QTest::newRow("read-only file with a byte-order mark") << "file"
+                                                           << "\xEF\xBB\xBF" + plain;
+    QTest::newRow("no HOME") << "HOME" << QByteArray();
 }
 
 void tst_SettingsStoreReadOnly::failedWrite()
 {
-    if (runningAsRoot())
-        QSKIP("runs as root, for whom file permissions do not apply; run it unprivileged");
-    QFETCH(bool, fileExists);
-    QFETCH(bool, folderWritable);
-    QFETCH(bool, fileWritable);
+    QFETCH(QString, readOnly);
     QFETCH(QByteArray, before);
-
-    Scene scene(fileExists, folderWritable, fileWritable, before);
-    QVERIFY(scene.ready);
-    const QString file = scene.file();
-
-    // At start the stored choice is still read, and that it cannot be changed is said at once.
-    QProcess reader;
-    reader.start(QCoreApplication::applicationFilePath(), {readFlag, scene.dir.path()});
-    QVERIFY(reader.waitForFinished(30000));
-    QCOMPARE(reader.readAllStandardOutput().trimmed(),
-             fileExists ? QByteArray("&HFF00FF") : QByteArray("&HFF0000"));
-    const QList<QByteArray> told = reader.readAllStandardError().trimmed().split('\n');
-    QCOMPARE(told.size(), 1);
-    QVERIFY2(told.first().contains(file.toLocal8Bit()), told.first().constData());
-
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {childFlag, scene.dir.path()});
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitCode(), 0);
-    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 0"));
-
-    const QList<QByteArray> warning = child.readAllStandardError().trimmed().split('\n');
-    QCOMPARE(warning.size(), 1);
-    // The one line tells which file was left alone.
-    QVERIFY2(warning.first().contains(file.toLocal8Bit()), warning.first().constData());
-
-    // What was stored stays, byte for byte and as a reader sees it.
-    QCOMPARE(QFile::exists(file), fileExists);
-    if (fileExists) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
-        QSettings fresh(file, QSettings::IniFormat);
-        QCOMPARE(fresh.value("Nimbex/Color").toString(), QStringLiteral("&HFF00FF"));
-        QCOMPARE(fresh.value("Nimbex/Cheat").toString(), QStringLiteral("False"));
+    const bool home = readOnly != "HOME";
+    if (home && geteuid() == 0)
+        QSKIP("file permissions do not bind root; run it unprivileged");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Vantrel.conf"));
+    QFile f(file);
+    if (!before.isNull()) {
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+        f.close();
+        QVERIFY(readOnly != "file" || f.setPermissions(QFile::ReadOwner));
     }
-    QCOMPARE(QDir(scene.dir.path()).entryList(QDir::Files | QDir::Hidden),
-             fileExists ? QStringList{"Vantrel.conf"} : QStringList());
-}
+    const QFile::Permissions folderPermissions = QFile::permissions(dir.path());
+    if (readOnly == "folder")
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const auto restore = qScopeGuard([&] { QFile::setPermissions(dir.path(), folderPermissions); });
 
-void tst_SettingsStoreReadOnly::noHome()
-{
-    QProcess child;
+    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("HOME"));
-    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {homelessFlag});
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitCode(), 0);
-    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("&HFF0000 0"));
-    const QList<QByteArray> warning = child.readAllStandardError().trimmed().split('\n');
-    QCOMPARE(warning.size(), 1);
-    QVERIFY2(warning.first().contains("HOME"), warning.first().constData());
+    if (!home) {
+        env.remove(QStringLiteral("HOME"));
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    }
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationFilePath(),
+                  {childFlag, home ? dir.path() : QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000));
+
+    // The stored choice is still read, and that it cannot be saved is said once, at the start.
+    QCOMPARE(process.readAllStandardOutput().trimmed(),
+             (before.isNull() ? "&HFF0000" : "&HFF00FF") + QByteArray(" 0 0"));
+    const QList<QByteArray> told = process.readAllStandardError().trimmed().split('\n');
+    QCOMPARE(told.size(), 2);
+    QVERIFY2(told[0].contains(home ? file.toLocal8Bit() : "HOME"), told[0].constData());
+    QCOMPARE(told[1], "read");
+    // What was stored stays, byte for byte, and nothing is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             before.isNull() ? QStringList() : QStringList{"Vantrel.conf"});
+    QVERIFY(before.isNull() || (f.open(QIODevice::ReadOnly) && f.readAll() == before));
 }
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], childFlag) == 0)
-        return writeTwice(QString::fromLocal8Bit(argv[2]));
-    if (argc == 3 && qstrcmp(argv[1], readFlag) == 0)
-        return readOnce(QString::fromLocal8Bit(argv[2]));
-    if (argc == 2 && qstrcmp(argv[1], homelessFlag) == 0)
-        return readAndWriteHomeless();
+        return child(QString::fromLocal8Bit(argv[2]));
     tst_SettingsStoreReadOnly test;
-    QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -1,0 +1,221 @@
+#include "about/frmAbout.h"
+#include "settings/frmOptions.h"
+#include "support/TempStore.h"
+#include "support/Widgets.h"
+#include "ui/Fonts.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    // Stands in for the desktop's browser.
+    void openUrl(const QUrl& url) { m_opened << url; }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void options_data();
+    void options();
+    void keys_data();
+    void keys();
+    void aboutLinks_data();
+    void aboutLinks();
+
+private:
+    frmOptions* showOptions();
+
+    std::unique_ptr<TempStore> m_store;
+    QList<QUrl> m_opened;
+};
+
+void tst_Dialogs::initTestCase()
+{
+    Fonts::install();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+}
+
+void tst_Dialogs::init()
+{
+    m_store = std::make_unique<TempStore>();
+    m_opened.clear();
+}
+
+void tst_Dialogs::cleanup()
+{
+    if (frmAbout* about = frmAbout::loaded())
+        about->close();
+    if (frmOptions* dialog = frmOptions::loaded())
+        dialog->close();
+    Widgets::flushDeletes();
+    QVERIFY(!frmOptions::loaded() && !frmAbout::loaded());
+    m_store.reset();
+}
+
+frmOptions* tst_Dialogs::showOptions()
+{
+    frmOptions* dialog = frmOptions::load(nullptr);
+    dialog->showModeless();
+    if (!QTest::qWaitForWindowActive(dialog))
+        qWarning("the Options dialog did not become active");
+    return dialog;
+}
+
+void tst_Dialogs::options_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("loaded"); // the colour shown at first
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<QString>("clicks"); // option buttons by number
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("after");
+
+    const QString no = "Cheat=False CheatNum=False Color=", hand = "Cheat=true Color=&HFFFF";
+    // clang-format off
+    QTest::newRow("empty store") << "" << "Blue" << "" << "" << "save" << no + "&HFF0000";
+    QTest::newRow("cheat Yes") << "" << "Blue" << "" << "1" << "save" << "Cheat=True CheatNum=False Color=&HFF0000";
+    QTest::newRow("numbers Yes") << "" << "Blue" << "" << "3" << "save" << "Cheat=False CheatNum=True Color=&HFF0000";
+    QTest::newRow("both back to No") << "Cheat=True CheatNum=True" << "Blue" << "" << "24" << "save" << no + "&HFF0000";
+    QTest::newRow("hand-edited true") << "Cheat=true CheatNum=TRUE" << "Blue" << "" << "" << "save" << "Cheat=True CheatNum=True Color=&HFF0000";
+    QTest::newRow("anything else is false") << "Cheat=yes CheatNum=-1" << "Blue" << "" << "" << "save" << no + "&HFF0000";
+    QTest::newRow("an unknown colour is kept") << "Color=&H123456" << "" << "" << "" << "save" << no + "&H123456";
+    QTest::newRow("Cancel and Close") << hand << "Yellow" << "Purple" << "23" << "cancel" << hand;
+    QTest::newRow("Alt+A") << hand << "Yellow" << "Purple" << "23" << "alt+a" << hand;
+    QTest::newRow("closed by the window manager") << hand << "Yellow" << "Purple" << "23" << "close" << hand;
+    // clang-format on
+    // Each colour is read as stored and saved as chosen.
+    const char* table[][2] = {{"Red", "&HFF"},          {"Blue", "&HFF0000"},
+                              {"Yellow", "&HFFFF"},     {"Green", "&HFF00"},
+                              {"Purple", "&HFF00FF"},   {"Black", "&H80000008"},
+                              {"Orange", "&H000080FF"}, {"LightBlue", "&HFFFF00"}};
+    for (int i = 0; i < 8; ++i) {
+        const auto& was = table[(i + 7) % 8];
+        QTest::addRow("%s", table[i][0])
+            << QStringLiteral("Color=") + was[1] << was[0] << table[i][0] << ""
+            << "save" << no + table[i][1];
+    }
+}
+
+void tst_Dialogs::options()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, loaded);
+    QFETCH(QString, choose);
+    QFETCH(QString, clicks);
+    QFETCH(QString, close);
+    QFETCH(QString, after);
+    m_store->seed(before);
+    frmOptions* d = showOptions();
+    QCOMPARE(d->Combo1->currentText(), loaded);
+    if (!choose.isEmpty())
+        d->Combo1->setCurrentIndex(d->Combo1->findText(choose));
+    QRadioButton* options[] = {d->Option1, d->Option2, d->Option3, d->Option4};
+    for (QChar c : clicks)
+        options[c.digitValue() - 1]->click();
+    if (close == "save")
+        d->Command1->click();
+    else if (close == "cancel")
+        d->Command2->click();
+    else if (close == "alt+a")
+        QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
+    else
+        d->close();
+    QTRY_VERIFY(!frmOptions::loaded());
+    QCOMPARE(m_store->contents(), after);
+}
+
+void tst_Dialogs::keys_data()
+{
+    QTest::addColumn<bool>("inAbout");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+
+    // In Options, Enter and Esc press nothing; in the About box, they close it.
+    // clang-format off
+    QTest::newRow("Options: Return on Save and Close") << false << "Command1" << int(Qt::Key_Return);
+    QTest::newRow("Options: Escape on Cancel and Close") << false << "Command2" << int(Qt::Key_Escape);
+    QTest::newRow("Options: Enter on About") << false << "Command3" << int(Qt::Key_Enter);
+    QTest::newRow("Options: Return on the colours") << false << "Combo1" << int(Qt::Key_Return);
+    QTest::newRow("Options: Escape on an option") << false << "Option1" << int(Qt::Key_Escape);
+    QTest::newRow("About: Return on OK") << true << "cmdOK" << int(Qt::Key_Return);
+    QTest::newRow("About: Escape on OK") << true << "cmdOK" << int(Qt::Key_Escape);
+    QTest::newRow("About: Enter in the warning") << true << "txtSpecialCopyright" << int(Qt::Key_Enter);
+    QTest::newRow("About: Escape in the warning") << true << "txtSpecialCopyright" << int(Qt::Key_Escape);
+    // clang-format on
+}
+
+void tst_Dialogs::keys()
+{
+    QFETCH(bool, inAbout);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    frmOptions* options = showOptions();
+    QCOMPARE(Widgets::unnamedControls(*options), QStringList());
+    QSignalSpy save(options->Command1, &QPushButton::clicked);
+    QSignalSpy cancel(options->Command2, &QPushButton::clicked);
+    QSignalSpy about(options->Command3, &QPushButton::clicked);
+    QString warning;
+    const auto press = [&](QWidget* window) {
+        QWidget* target = window->findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        if (auto* box = qobject_cast<frmAbout*>(window))
+            warning = box->txtSpecialCopyright->toPlainText();
+        else
+            QTest::qWait(150); // a button pressed by a key acts when it comes up again
+    };
+    // About, opened by a key or on purpose, gets the key; Options is left on show either way.
+    Widgets::ModalDriver driver(
+        [&](QWidget* modal) { inAbout ? press(modal) : void(modal->close()); });
+    if (inAbout)
+        options->Command3->click();
+    else
+        press(options);
+    QCOMPARE(driver.rescued, false);
+    QCOMPARE(frmAbout::loaded(), nullptr);
+    if (inAbout) // closed, and no line broken in the warning on the way
+        QCOMPARE(warning, frmAbout::legalWarning().replace("\r\n", "\n"));
+    QCOMPARE(save.count() + cancel.count() + about.count(), inAbout ? 1 : 0);
+    QCOMPARE(frmOptions::loaded(), options);
+    QVERIFY(options->isVisible());
+}
+
+void tst_Dialogs::aboutLinks_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("product") << "lblProduct" << true;
+    QTest::newRow("address") << "lblURL" << true;
+    QTest::newRow("copyright") << "lblCopyright" << true;
+    QTest::newRow("the version line is no link") << "lblVersion" << false;
+}
+
+void tst_Dialogs::aboutLinks()
+{
+    QFETCH(QString, label);
+    QFETCH(bool, opens);
+    frmAbout* about = frmAbout::load();
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version: 1.0 - Build 0"));
+    QCOMPARE(Widgets::unnamedControls(*about), QStringList());
+    QTest::mouseClick(about->findChild<QLabel*>(label), Qt::LeftButton);
+    // The address the box shows, in the desktop's browser; the box stays.
+    QCOMPARE(m_opened, opens ? QList<QUrl>{QUrl(about->lblURL->text())} : QList<QUrl>());
+    QVERIFY(about->isVisible());
+}
+
+QTEST_MAIN(tst_Dialogs)
+#include "tst_dialogs.moc"
