@@ -33,7 +33,7 @@ void tst_E2eFace::face()
     QRect client = app.window();
     QVERIFY2(!client.isNull(), app.process().readAll());
     if (button >= 0) {
-        QVERIFY(app.press(client, button));
+        QVERIFY(app.press(client, Button(button)));
         // The program waits a moment for the window manager before it falls back.
         QTest::qWait(2500);
         // sway obeys a fixed size only when the program sets it again.

@@ -30,12 +30,10 @@ QRect trayIcon(App& app)
 
 bool minimise(App& app, const QString& title)
 {
-    bool ok = false;
-    E2e::run("xdotool",
-             {"search", "--all", "--pid", QString::number(app.process().processId()), "--name",
-              title, "windowminimize"},
-             &ok);
-    return ok;
+    return !E2e::run("xdotool",
+                     {"search", "--all", "--pid", QString::number(app.process().processId()),
+                      "--name", title, "windowminimize"})
+                .isNull();
 }
 
 // Opens the icon's menu and picks an item by its access key.
