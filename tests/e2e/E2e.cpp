@@ -75,6 +75,8 @@ App::App()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", m_home.path());
     env.insert("XDG_CONFIG_HOME", m_home.filePath(".config"));
+    // Warnings would go to the journal when stderr is no terminal.
+    env.insert("QT_FORCE_STDERR_LOGGING", "1");
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
 }
@@ -99,6 +101,13 @@ bool App::start()
 {
     m_process.start(qEnvironmentVariable("NIMBEX_BINARY"), QStringList());
     return m_process.waitForStarted();
+}
+
+QByteArray App::output()
+{
+    // Only a wait moves what the program printed into the buffer.
+    m_process.waitForReadyRead(200);
+    return m_process.readAll();
 }
 
 namespace {

@@ -41,6 +41,8 @@ public:
     QString settingsFile() const { return m_home.filePath(".config/Vantrel.conf"); }
     bool start();
     QProcess& process() { return m_process; }
+    // What it printed so far, warnings included.
+    QByteArray output();
     // The client area of its visible window with that title (a regular expression); null when
     // none shows within the time.
     QRect window(const QString& title = QStringLiteral("^Nimbex - "), int timeoutMs = 10000);

@@ -31,7 +31,7 @@ void tst_E2eFace::face()
     app.startFrom(from);
     QVERIFY(app.start());
     QRect client = app.window();
-    QVERIFY2(!client.isNull(), app.process().readAll());
+    QVERIFY2(!client.isNull(), app.output());
     if (button >= 0) {
         QVERIFY(app.press(client, Button(button)));
         // The program waits a moment for the window manager before it falls back.
@@ -59,7 +59,7 @@ void tst_E2eFace::face()
                        QTest::currentDataTag()));
     QVERIFY2(first.isValid(), "the face shows no time since the start");
     QVERIFY2(t != first, "the face stands still");
-    QVERIFY2(app.process().readAll().isEmpty(), "the program warned");
+    QVERIFY2(app.output().isEmpty(), "the program warned");
 }
 
 QTEST_GUILESS_MAIN(tst_E2eFace)
