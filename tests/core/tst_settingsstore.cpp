@@ -19,22 +19,13 @@ bool write(const QString& key, const QString& text)
     return SettingsStore::Write(Settings::application, Settings::section, key, text);
 }
 
-QString storeFile(const TempStore& store)
+// The store's file, read or replaced whole.
+QByteArray raw(const TempStore& store, const QByteArray& replacement = {})
 {
-    return QDir(store.path()).filePath(QStringLiteral("Vantrel.conf"));
-}
-
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    QFile file(QDir(store.path()).filePath(QStringLiteral("Vantrel.conf")));
+    if (replacement.isNull())
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::WriteOnly) && file.write(replacement) ? replacement : "unwritten";
 }
 
 } // namespace
@@ -65,7 +56,7 @@ void tst_SettingsStore::location()
     QVERIFY(write(Settings::cheatNumKey, QStringLiteral("False")));
     QVERIFY(write(Settings::colorKey, QStringLiteral("&H000080FF")));
     QCOMPARE(QDir(store.path()).entryList(QDir::Files), QStringList{"Vantrel.conf"});
-    QList<QByteArray> lines = readRaw(storeFile(store)).split('\n');
+    QList<QByteArray> lines = raw(store).split('\n');
     std::sort(lines.begin(), lines.end());
     QCOMPARE(lines, (QList<QByteArray>{"", "Cheat=True", "CheatNum=False", "Color=&H000080FF",
                                        "[Nimbex]"}));
@@ -95,9 +86,9 @@ void tst_SettingsStore::saveKeepsTheUsersOtherLines()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     TempStore store;
-    writeRaw(storeFile(store), before);
+    QCOMPARE(raw(store, before), before);
     QVERIFY(write(Settings::colorKey, QStringLiteral("&HFFFF")));
-    QCOMPARE(readRaw(storeFile(store)), after);
+    QCOMPARE(raw(store), after);
 }
 
 void tst_SettingsStore::handEdited_data()
@@ -107,16 +98,16 @@ void tst_SettingsStore::handEdited_data()
     QTest::addColumn<QString>("expected"); // "-" for the default
 
     const QString color = Settings::colorKey, cheat = Settings::cheatKey;
+    // clang-format off
     QTest::newRow("a list") << QByteArray("[Nimbex]\nColor=a, b\n") << color << "-";
     QTest::newRow("quoted") << QByteArray("[Nimbex]\nColor=\"&HFF00\"\n") << color << "&HFF00";
     QTest::newRow("blanks, CRLF") << QByteArray("[Nimbex]\r\nColor = &HFF \r\n") << color << "&HFF";
-    QTest::newRow("byte order mark")
-        << QByteArray("\xEF\xBB\xBF[Nimbex]\nColor=&HFF\n") << color << "&HFF";
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Nimbex]\nColor=&HFF\n") << color << "&HFF";
     QTest::newRow("header without ]") << QByteArray("[Nimbex\nCheat=True\n") << cheat << "True";
-    QTest::newRow("unclosed quote hides nothing after it")
-        << QByteArray("[Nimbex]\nColor=\"&HFF\nCheat=True\n") << cheat << "True";
+    QTest::newRow("unclosed quote hides nothing after it") << QByteArray("[Nimbex]\nColor=\"&HFF\nCheat=True\n") << cheat << "True";
     QTest::newRow("another section") << QByteArray("[Other]\nColor=&HFF\n") << color << "-";
     QTest::newRow("a key in another case") << QByteArray("[Nimbex]\ncheat=True\n") << cheat << "-";
+    // clang-format on
     QByteArray noise(64 * 1024, Qt::Uninitialized);
     QRandomGenerator random(7);
     for (char& b : noise)
@@ -130,7 +121,7 @@ void tst_SettingsStore::handEdited()
     QFETCH(QString, key);
     QFETCH(QString, expected);
     TempStore store;
-    writeRaw(storeFile(store), bytes);
+    QCOMPARE(raw(store, bytes), bytes);
     QCOMPARE(read(key, QStringLiteral("-")), expected);
 }
 

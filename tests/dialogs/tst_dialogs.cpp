@@ -14,29 +14,6 @@
 #include <QTest>
 #include <memory>
 
-using Store = QMap<QString, QString>;
-
-namespace {
-
-Store pairs(const QStringList& keysAndTexts)
-{
-    Store s;
-    for (qsizetype i = 0; i + 1 < keysAndTexts.size(); i += 2)
-        s[keysAndTexts[i]] = keysAndTexts[i + 1];
-    return s;
-}
-
-frmOptions* showOptions()
-{
-    frmOptions* dialog = frmOptions::load(nullptr);
-    dialog->showModeless();
-    if (!QTest::qWaitForWindowActive(dialog))
-        qWarning("the Options dialog did not become active");
-    return dialog;
-}
-
-} // namespace
-
 class tst_Dialogs : public QObject
 {
     Q_OBJECT
@@ -50,27 +27,15 @@ private slots:
     void init();
     void cleanup();
 
-    void optionsSave_data();
-    void optionsSave();
-    void optionsCloseWithoutSaving_data();
-    void optionsCloseWithoutSaving();
-    void optionsKeysPressNothing_data();
-    void optionsKeysPressNothing();
+    void options_data();
+    void options();
+    void keys_data();
+    void keys();
     void aboutLinks_data();
     void aboutLinks();
-    void aboutKeysClose_data();
-    void aboutKeysClose();
 
 private:
-    // Everything in the program's section, as another process sees it.
-    Store stored() const
-    {
-        Store s;
-        const auto settings = m_store->other();
-        for (const QString& key : settings->childKeys())
-            s[key] = settings->value(key).toString();
-        return s;
-    }
+    frmOptions* showOptions();
 
     std::unique_ptr<TempStore> m_store;
     QList<QUrl> m_opened;
@@ -99,34 +64,37 @@ void tst_Dialogs::cleanup()
     m_store.reset();
 }
 
-void tst_Dialogs::optionsSave_data()
+frmOptions* tst_Dialogs::showOptions()
 {
-    QTest::addColumn<QStringList>("before");
+    frmOptions* dialog = frmOptions::load(nullptr);
+    dialog->showModeless();
+    if (!QTest::qWaitForWindowActive(dialog))
+        qWarning("the Options dialog did not become active");
+    return dialog;
+}
+
+void tst_Dialogs::options_data()
+{
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("loaded"); // the colour shown at first
     QTest::addColumn<QString>("choose");
     QTest::addColumn<QString>("clicks"); // option buttons by number
-    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("after");
 
-    QTest::newRow("empty store") << QStringList() << "Blue"
-                                 << ""
-                                 << "" << QStringList{"Cheat", "False", "CheatNum",
-                                                      "False", "Color", "&HFF0000"};
-    QTest::newRow("cheat Yes") << QStringList() << "Blue"
-                               << ""
-                               << "1" << QStringList{"Cheat", "True",  "CheatNum",
-                                                     "False", "Color", "&HFF0000"};
-    QTest::newRow("numbers Yes") << QStringList() << "Blue"
-                                 << ""
-                                 << "3" << QStringList{"Cheat", "False", "CheatNum",
-                                                       "True",  "Color", "&HFF0000"};
-    QTest::newRow("both back to No")
-        << QStringList{"Cheat", "True", "CheatNum", "True"} << "Blue"
-        << ""
-        << "24" << QStringList{"Cheat", "False", "CheatNum", "False", "Color", "&HFF0000"};
-    QTest::newRow("an unknown colour is kept")
-        << QStringList{"Color", "&H123456"} << ""
-        << ""
-        << "" << QStringList{"Cheat", "False", "CheatNum", "False", "Color", "&H123456"};
+    const QString no = "Cheat=False CheatNum=False Color=", hand = "Cheat=true Color=&HFFFF";
+    // clang-format off
+    QTest::newRow("empty store") << "" << "Blue" << "" << "" << "save" << no + "&HFF0000";
+    QTest::newRow("cheat Yes") << "" << "Blue" << "" << "1" << "save" << "Cheat=True CheatNum=False Color=&HFF0000";
+    QTest::newRow("numbers Yes") << "" << "Blue" << "" << "3" << "save" << "Cheat=False CheatNum=True Color=&HFF0000";
+    QTest::newRow("both back to No") << "Cheat=True CheatNum=True" << "Blue" << "" << "24" << "save" << no + "&HFF0000";
+    QTest::newRow("hand-edited true") << "Cheat=true CheatNum=TRUE" << "Blue" << "" << "" << "save" << "Cheat=True CheatNum=True Color=&HFF0000";
+    QTest::newRow("anything else is false") << "Cheat=yes CheatNum=-1" << "Blue" << "" << "" << "save" << no + "&HFF0000";
+    QTest::newRow("an unknown colour is kept") << "Color=&H123456" << "" << "" << "" << "save" << no + "&H123456";
+    QTest::newRow("Cancel and Close") << hand << "Yellow" << "Purple" << "23" << "cancel" << hand;
+    QTest::newRow("Alt+A") << hand << "Yellow" << "Purple" << "23" << "alt+a" << hand;
+    QTest::newRow("closed by the window manager") << hand << "Yellow" << "Purple" << "23" << "close" << hand;
+    // clang-format on
     // Each colour is read as stored and saved as chosen.
     const char* table[][2] = {{"Red", "&HFF"},          {"Blue", "&HFF0000"},
                               {"Yellow", "&HFFFF"},     {"Green", "&HFF00"},
@@ -135,20 +103,20 @@ void tst_Dialogs::optionsSave_data()
     for (int i = 0; i < 8; ++i) {
         const auto& was = table[(i + 7) % 8];
         QTest::addRow("%s", table[i][0])
-            << QStringList{"Color", was[1]} << was[0] << table[i][0] << ""
-            << QStringList{"Cheat", "False", "CheatNum", "False", "Color", table[i][1]};
+            << QStringLiteral("Color=") + was[1] << was[0] << table[i][0] << ""
+            << "save" << no + table[i][1];
     }
 }
 
-void tst_Dialogs::optionsSave()
+void tst_Dialogs::options()
 {
-    QFETCH(QStringList, before);
+    QFETCH(QString, before);
     QFETCH(QString, loaded);
     QFETCH(QString, choose);
     QFETCH(QString, clicks);
-    QFETCH(QStringList, after);
-    for (auto [key, text] : pairs(before).asKeyValueRange())
-        m_store->seed(key, text);
+    QFETCH(QString, close);
+    QFETCH(QString, after);
+    m_store->seed(before);
     frmOptions* d = showOptions();
     QCOMPARE(d->Combo1->currentText(), loaded);
     if (!choose.isEmpty())
@@ -156,68 +124,72 @@ void tst_Dialogs::optionsSave()
     QRadioButton* options[] = {d->Option1, d->Option2, d->Option3, d->Option4};
     for (QChar c : clicks)
         options[c.digitValue() - 1]->click();
-    d->Command1->click();
-    QVERIFY(!frmOptions::loaded());
-    QCOMPARE(stored(), pairs(after));
-}
-
-void tst_Dialogs::optionsCloseWithoutSaving_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Cancel and Close") << "cancel";
-    QTest::newRow("Alt+A") << "alt+a";
-    QTest::newRow("closed by the window manager") << "close";
-}
-
-void tst_Dialogs::optionsCloseWithoutSaving()
-{
-    QFETCH(QString, how);
-    m_store->seed(QStringLiteral("Color"), QStringLiteral("&HFFFF"));
-    m_store->seed(QStringLiteral("Cheat"), QStringLiteral("true"));
-    const Store before = stored();
-    frmOptions* d = showOptions();
-    d->Combo1->setCurrentIndex(d->Combo1->findText(QStringLiteral("Purple")));
-    d->Option2->click();
-    d->Option3->click();
-    if (how == "cancel")
+    if (close == "save")
+        d->Command1->click();
+    else if (close == "cancel")
         d->Command2->click();
-    else if (how == "alt+a")
+    else if (close == "alt+a")
         QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
     else
         d->close();
     QTRY_VERIFY(!frmOptions::loaded());
-    QCOMPARE(stored(), before);
+    QCOMPARE(m_store->contents(), after);
 }
 
-void tst_Dialogs::optionsKeysPressNothing_data()
+void tst_Dialogs::keys_data()
 {
+    QTest::addColumn<bool>("inAbout");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
-    QTest::newRow("Return on Save and Close") << "Command1" << int(Qt::Key_Return);
-    QTest::newRow("Escape on Cancel and Close") << "Command2" << int(Qt::Key_Escape);
-    QTest::newRow("Enter on About") << "Command3" << int(Qt::Key_Enter);
-    QTest::newRow("Return on the colours") << "Combo1" << int(Qt::Key_Return);
-    QTest::newRow("Escape on an option") << "Option1" << int(Qt::Key_Escape);
+
+    // In Options, Enter and Esc press nothing; in the About box, they close it.
+    // clang-format off
+    QTest::newRow("Options: Return on Save and Close") << false << "Command1" << int(Qt::Key_Return);
+    QTest::newRow("Options: Escape on Cancel and Close") << false << "Command2" << int(Qt::Key_Escape);
+    QTest::newRow("Options: Enter on About") << false << "Command3" << int(Qt::Key_Enter);
+    QTest::newRow("Options: Return on the colours") << false << "Combo1" << int(Qt::Key_Return);
+    QTest::newRow("Options: Escape on an option") << false << "Option1" << int(Qt::Key_Escape);
+    QTest::newRow("About: Return on OK") << true << "cmdOK" << int(Qt::Key_Return);
+    QTest::newRow("About: Escape on OK") << true << "cmdOK" << int(Qt::Key_Escape);
+    QTest::newRow("About: Enter in the warning") << true << "txtSpecialCopyright" << int(Qt::Key_Enter);
+    QTest::newRow("About: Escape in the warning") << true << "txtSpecialCopyright" << int(Qt::Key_Escape);
+    // clang-format on
 }
 
-void tst_Dialogs::optionsKeysPressNothing()
+void tst_Dialogs::keys()
 {
+    QFETCH(bool, inAbout);
     QFETCH(QString, focus);
     QFETCH(int, key);
-    frmOptions* d = showOptions();
-    QCOMPARE(Widgets::unnamedControls(*d), QStringList());
-    QSignalSpy save(d->Command1, &QPushButton::clicked);
-    QSignalSpy cancel(d->Command2, &QPushButton::clicked);
-    QSignalSpy about(d->Command3, &QPushButton::clicked);
-    Widgets::ModalDriver driver([](QWidget* modal) { modal->close(); });
-    QWidget* target = d->findChild<QWidget*>(focus);
-    target->setFocus();
-    QTest::keyClick(target, Qt::Key(key));
-    QTest::qWait(150); // a button pressed by a key acts when it comes up again
-    QCOMPARE(save.count() + cancel.count() + about.count(), 0);
-    QCOMPARE(frmOptions::loaded(), d);
-    QVERIFY(d->isVisible());
-    QCOMPARE(stored(), Store());
+    frmOptions* options = showOptions();
+    QCOMPARE(Widgets::unnamedControls(*options), QStringList());
+    QSignalSpy save(options->Command1, &QPushButton::clicked);
+    QSignalSpy cancel(options->Command2, &QPushButton::clicked);
+    QSignalSpy about(options->Command3, &QPushButton::clicked);
+    QString warning;
+    const auto press = [&](QWidget* window) {
+        QWidget* target = window->findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        if (auto* box = qobject_cast<frmAbout*>(window))
+            warning = box->txtSpecialCopyright->toPlainText();
+        else
+            QTest::qWait(150); // a button pressed by a key acts when it comes up again
+    };
+    // About, opened by a key or on purpose, gets the key; Options is left on show either way.
+    Widgets::ModalDriver driver(
+        [&](QWidget* modal) { inAbout ? press(modal) : void(modal->close()); });
+    if (inAbout)
+        options->Command3->click();
+    else
+        press(options);
+    QCOMPARE(driver.rescued, false);
+    QCOMPARE(frmAbout::loaded(), nullptr);
+    if (inAbout) // closed, and no line broken in the warning on the way
+        QCOMPARE(warning, frmAbout::legalWarning().replace("\r\n", "\n"));
+    QCOMPARE(save.count() + cancel.count() + about.count(), inAbout ? 1 : 0);
+    QCOMPARE(frmOptions::loaded(), options);
+    QVERIFY(options->isVisible());
 }
 
 void tst_Dialogs::aboutLinks_data()
@@ -243,38 +215,6 @@ void tst_Dialogs::aboutLinks()
     // The address the box shows, in the desktop's browser; the box stays.
     QCOMPARE(m_opened, opens ? QList<QUrl>{QUrl(about->lblURL->text())} : QList<QUrl>());
     QVERIFY(about->isVisible());
-}
-
-void tst_Dialogs::aboutKeysClose_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::newRow("Return on OK") << "cmdOK" << int(Qt::Key_Return);
-    QTest::newRow("Escape on OK") << "cmdOK" << int(Qt::Key_Escape);
-    QTest::newRow("Enter in the warning") << "txtSpecialCopyright" << int(Qt::Key_Enter);
-    QTest::newRow("Escape in the warning") << "txtSpecialCopyright" << int(Qt::Key_Escape);
-}
-
-void tst_Dialogs::aboutKeysClose()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    frmOptions* options = showOptions();
-    QString warning;
-    Widgets::ModalDriver driver([&](QWidget* modal) {
-        auto* about = qobject_cast<frmAbout*>(modal);
-        if (!about)
-            return;
-        QWidget* target = about->findChild<QWidget*>(focus);
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key(key));
-        warning = about->txtSpecialCopyright->toPlainText();
-    });
-    options->Command3->click();
-    QVERIFY2(!driver.rescued, "the key did not close the About box");
-    QCOMPARE(frmAbout::loaded(), nullptr);
-    QCOMPARE(warning, frmAbout::legalWarning().replace("\r\n", "\n")); // no line broken on the way
-    QCOMPARE(frmOptions::loaded(), options);
 }
 
 QTEST_MAIN(tst_Dialogs)

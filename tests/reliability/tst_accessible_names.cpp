@@ -1,11 +1,11 @@
 #include "about/frmAbout.h"
-#include "ui/Fonts.h"
 #include "app/Lamp.h"
 #include "app/SecondTimer.h"
 #include "app/frmNimbex.h"
 #include "settings/frmOptions.h"
 #include "support/TempStore.h"
 #include "support/TestClock.h"
+#include "ui/Fonts.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -3,7 +3,6 @@
 #include "settings/ConfFile.h"
 #include "settings/Settings.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
@@ -20,8 +19,6 @@ public:
     }
 
     QString path() const { return m_dir.path(); }
-    // The file the program's settings live in.
-    QString fileName() const { return other()->fileName(); }
 
     // A fresh settings object on the program's section, as another process would see the store.
     std::unique_ptr<QSettings> other() const
@@ -32,11 +29,22 @@ public:
         return s;
     }
 
-    void seed(const QString& key, const QString& text) const
+    void seed(const QString& key, const QString& text) const { other()->setValue(key, text); }
+    // Blank-separated "key=text" pairs.
+    void seed(const QString& pairs) const
     {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, Settings::application);
-        s.beginGroup(Settings::section);
-        s.setValue(key, text);
+        for (const QString& pair : pairs.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            seed(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+    }
+    // The section as "key=text" pairs in key order.
+    QString contents() const
+    {
+        const auto s = other();
+        QStringList pairs;
+        for (const QString& key : s->childKeys())
+            pairs << key + QLatin1Char('=') + s->value(key).toString();
+        pairs.sort();
+        return pairs.join(QLatin1Char(' '));
     }
 
 private:

@@ -10,8 +10,7 @@ class TestClock final : public Clock
 public:
     explicit TestClock(QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(0, 0)))
         : m_now(std::move(now))
-    {
-    }
+    {}
 
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }

@@ -14,7 +14,8 @@ using Widgets::readout;
 
 namespace {
 
-const QColor white(255, 255, 255), blue(0, 0, 255);
+const QColor white(255, 255, 255), blue(0, 0, 255), orange(255, 128, 0);
+const QColor windowText(40, 90, 160); // a scheme whose window text is not black
 
 // Every lamp as painted: the lit colour where the time lights it, white elsewhere, its bit label
 // saying the same.
@@ -38,131 +39,59 @@ private slots:
     void initTestCase() { Fonts::install(); }
     void tick_data();
     void tick();
-    void colours_data();
-    void colours();
-    void storedChoices_data();
-    void storedChoices();
     void realTimeTicks();
 };
 
 void tst_frmNimbexFace::tick_data()
 {
     QTest::addColumn<QTime>("time");
-    // Together the rows light every lamp: both tens limits, and an hours units digit 4-7.
-    QTest::newRow("00:00:00") << QTime(0, 0, 0);
-    QTest::newRow("23:59:59") << QTime(23, 59, 59);
-    QTest::newRow("17:46:28") << QTime(17, 46, 28);
-    QTest::newRow("08:32:47.999") << QTime(8, 32, 47, 999);
+    QTest::addColumn<QString>("onColor");
+    QTest::addColumn<QColor>("lit");
+
+    // Together the first rows light every lamp: both tens limits, and an hours units digit 4-7.
+    QTest::newRow("00:00:00") << QTime(0, 0, 0) << "&HFF0000" << blue;
+    QTest::newRow("23:59:59") << QTime(23, 59, 59) << "&HFF0000" << blue;
+    QTest::newRow("17:46:28") << QTime(17, 46, 28) << "&HFF0000" << blue;
+    QTest::newRow("08:32:47.999") << QTime(8, 32, 47, 999) << "&HFF0000" << blue;
+    const QTime t(23, 59, 59);
+    QTest::newRow("Red") << t << "&HFF" << QColor(255, 0, 0);
+    QTest::newRow("Orange, bytes blue-green-red") << t << "&H000080FF" << orange;
+    QTest::newRow("LightBlue") << t << "&HFFFF00" << QColor(0, 255, 255);
+    QTest::newRow("hand-edited decimal green") << t << "65280" << QColor(0, 255, 0);
+    QTest::newRow("hand-edited lower case") << t << "&h80ff" << orange;
+    QTest::newRow("Black is the window-text colour") << t << "&H80000008" << windowText;
+    QTest::newRow("empty falls back to blue") << t << "" << blue;
+    QTest::newRow("a word") << t << "xyz" << blue;
+    QTest::newRow("beyond 32 bits") << t << "&H100000000" << blue;
+    QTest::newRow("system colour with no counterpart") << t << "&H800000FF" << blue;
 }
 
 void tst_frmNimbexFace::tick()
 {
     QFETCH(QTime, time);
+    QFETCH(QString, onColor);
+    QFETCH(QColor, lit);
     TempStore store;
     TestClock clock;
     frmNimbex w(clock);
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, windowText);
+    w.setPalette(p);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // Seconds before it that lit every lamp between them: none may stay lit.
+    // Seconds before it that lit every lamp between them, in another colour: no lamp may stay
+    // lit, and a colour chosen meanwhile shows at the next tick, on lamps that stay lit too.
+    w.onColor = QStringLiteral("&HFF00FF");
     for (QTime before : {QTime(23, 59, 59), QTime(17, 46, 28), QTime(8, 32, 47), time}) {
         clock.setTime(before);
         w.Timer1_Timer();
     }
-    checkFace(w, time, blue);
-    QCOMPARE(readout(w), time.toString("hhmmss"));
-    QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
-    QCOMPARE(Widgets::unnamedControls(w), QStringList());
-}
-
-void tst_frmNimbexFace::colours_data()
-{
-    QTest::addColumn<QString>("onColor");
-    QTest::addColumn<QColor>("lit");
-
-    const QColor windowText(40, 90, 160); // a scheme whose window text is not black
-    QTest::newRow("Red") << "&HFF" << QColor(255, 0, 0);
-    QTest::newRow("Orange, bytes blue-green-red") << "&H000080FF" << QColor(255, 128, 0);
-    QTest::newRow("LightBlue") << "&HFFFF00" << QColor(0, 255, 255);
-    QTest::newRow("hand-edited decimal green") << "65280" << QColor(0, 255, 0);
-    QTest::newRow("hand-edited lower case") << "&h80ff" << QColor(255, 128, 0);
-    QTest::newRow("Black is the window-text colour") << "&H80000008" << windowText;
-    QTest::newRow("empty falls back to blue") << "" << blue;
-    QTest::newRow("a word") << "xyz" << blue;
-    QTest::newRow("beyond 32 bits") << "&H100000000" << blue;
-    QTest::newRow("system colour with no counterpart") << "&H800000FF" << blue;
-}
-
-void tst_frmNimbexFace::colours()
-{
-    QFETCH(QString, onColor);
-    QFETCH(QColor, lit);
-    TempStore store;
-    const QTime time(23, 59, 59);
-    TestClock clock;
-    clock.setTime(time);
-    frmNimbex w(clock);
-    QPalette p = w.palette();
-    p.setColor(QPalette::WindowText, QColor(40, 90, 160));
-    w.setPalette(p);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.onColor = QStringLiteral("&HFF00FF");
-    w.Timer1_Timer();
-    // A colour chosen meanwhile shows at the next tick, on lamps that stay lit too.
     w.onColor = onColor;
     w.Timer1_Timer();
     checkFace(w, time, lit);
-}
-
-void tst_frmNimbexFace::storedChoices_data()
-{
-    QTest::addColumn<QString>("cheat"); // null: not stored
-    QTest::addColumn<QString>("cheatNum");
-    QTest::addColumn<QString>("color");
-    QTest::addColumn<bool>("cheatShown");
-    QTest::addColumn<bool>("bitsShown");
-    QTest::addColumn<QColor>("lit");
-
-    QTest::newRow("empty store") << QString() << QString() << QString() << false << false << blue;
-    QTest::newRow("cheat only") << "True"
-                                << "False"
-                                << "&HFF" << true << false << QColor(Qt::red);
-    QTest::newRow("numbers only") << "False"
-                                  << "True"
-                                  << "&HFF" << false << true << QColor(Qt::red);
-    QTest::newRow("hand-edited true") << " true "
-                                      << "TRUE"
-                                      << "&H000080FF" << true << true << QColor(255, 128, 0);
-    QTest::newRow("anything else is false") << "yes"
-                                            << "-1"
-                                            << "Truee" << false << false << blue;
-}
-
-void tst_frmNimbexFace::storedChoices()
-{
-    QFETCH(QString, cheat);
-    QFETCH(QString, cheatNum);
-    QFETCH(QString, color);
-    QFETCH(bool, cheatShown);
-    QFETCH(bool, bitsShown);
-    QFETCH(QColor, lit);
-    TempStore store;
-    if (!cheat.isNull()) {
-        store.seed(QStringLiteral("Cheat"), cheat);
-        store.seed(QStringLiteral("CheatNum"), cheatNum);
-        store.seed(QStringLiteral("Color"), color);
-    }
-    TestClock clock;
-    clock.setTime(QTime(23, 59, 59));
-    frmNimbex w(clock);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.Timer1_Timer();
-    checkFace(w, QTime(23, 59, 59), lit);
-    for (const char* name : {"lblh2", "lblc1", "lbl8"})
-        QCOMPARE(w.findChild<QLabel*>(name)->isVisible(), cheatShown);
-    QCOMPARE(w.lblh22->isVisible(), bitsShown);
-    QCOMPARE(w.lbls11->isVisible(), bitsShown);
+    QCOMPARE(readout(w), time.toString("hhmmss"));
+    QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
+    QCOMPARE(Widgets::unnamedControls(w), QStringList());
 }
 
 void tst_frmNimbexFace::realTimeTicks()
