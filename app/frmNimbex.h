@@ -138,7 +138,6 @@ private:
     void showNormalView();
     void checkMaximised();
     bool isOnScreen() const;
-    void popUpFile();
     bool trayIconShowing() const;
     void keepReachable();
     void tickWhenShown();
