@@ -45,12 +45,16 @@ bool onStatusNotifierHost()
     return answer;
 }
 
-// XEmbed areas exist only on X11: elsewhere, without a StatusNotifierItem host, nothing could
-// ever show the icon.
+// XEmbed areas exist only on X11: elsewhere on these systems, without a StatusNotifierItem host,
+// nothing could ever show the icon, and Qt would only warn that it cannot watch for an area.
 bool trayPossible()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     return onStatusNotifierHost() ||
            QGuiApplication::platformName().compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0;
+#else
+    return true;
+#endif
 }
 
 // A host that asks for the menu rather than drawing the one it was given gets it at the pointer.
