@@ -70,37 +70,28 @@ QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
     return {};
 }
 
-App::App()
+App::App(QTime from)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", m_home.path());
     env.insert("XDG_CONFIG_HOME", m_home.filePath(".config"));
     // Warnings would go to the journal when stderr is no terminal.
     env.insert("QT_FORCE_STDERR_LOGGING", "1");
+    if (from.isValid()) {
+        // ld.so fills in $LIB; the monotonic clock stays real so the timers fire on time.
+        env.insert("LD_PRELOAD", "/usr/$LIB/faketime/libfaketime.so.1");
+        env.insert("FAKETIME", "@2026-12-06 " + from.toString("HH:mm:ss"));
+        env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+    }
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(qEnvironmentVariable("NIMBEX_BINARY"), QStringList());
 }
 
 App::~App()
 {
     m_process.kill();
     m_process.waitForFinished();
-}
-
-void App::startFrom(QTime t)
-{
-    QProcessEnvironment env = m_process.processEnvironment();
-    // ld.so fills in $LIB; the monotonic clock stays real so the timers fire on time.
-    env.insert("LD_PRELOAD", "/usr/$LIB/faketime/libfaketime.so.1");
-    env.insert("FAKETIME", "@2026-12-06 " + t.toString("HH:mm:ss"));
-    env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
-    m_process.setProcessEnvironment(env);
-}
-
-bool App::start()
-{
-    m_process.start(qEnvironmentVariable("NIMBEX_BINARY"), QStringList());
-    return m_process.waitForStarted();
 }
 
 QByteArray App::output()

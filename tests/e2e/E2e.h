@@ -30,16 +30,14 @@ enum Button
     Options = 4680
 };
 
-// One run of the program with a home of its own.
+// One run of the program with a home of its own, started at once; from a time of day, when
+// given, and on from there.
 class App
 {
 public:
-    App();
+    explicit App(QTime from = {});
     ~App();
-    // The time of day it starts from; it runs on from there.
-    void startFrom(QTime t);
     QString settingsFile() const { return m_home.filePath(".config/Vantrel.conf"); }
-    bool start();
     QProcess& process() { return m_process; }
     // What it printed so far, warnings included.
     QByteArray output();

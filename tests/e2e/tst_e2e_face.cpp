@@ -27,9 +27,7 @@ void tst_E2eFace::face()
     QFETCH(int, button);
     // Lights h4 and leaves the tens of minutes and seconds at their limits soon.
     const QTime from(17, 46, 28);
-    App app;
-    app.startFrom(from);
-    QVERIFY(app.start());
+    App app(from);
     QRect client = app.window();
     QVERIFY2(!client.isNull(), app.output());
     if (button >= 0) {

@@ -45,7 +45,6 @@ void tst_E2eSni::hiddenWindow()
 {
     QFETCH(QString, item);
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window();
     QVERIFY(!client.isNull());
     QTRY_VERIFY2(!call({}, {}, {}).isEmpty(), "no item registered");

@@ -47,9 +47,7 @@ bool menu(App& app, const QString& key)
 void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
 {
     const QTime from(20, 45, 58);
-    App app;
-    app.startFrom(from);
-    QVERIFY(app.start());
+    App app(from);
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(E2e::faceTime(E2e::grab(client), from, Qt::blue).isValid());
 
@@ -91,7 +89,6 @@ void tst_E2eXembed::icon()
 {
     QFETCH(QString, way);
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(app.press(client, HideToTray));
@@ -114,7 +111,6 @@ void tst_E2eXembed::icon()
 void tst_E2eXembed::minimiseAfterATrayRestoreHides()
 {
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(app.press(client, HideToTray));
@@ -131,7 +127,6 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
 void tst_E2eXembed::optionsMinimisedComeBackReachable()
 {
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(menu(app, "o"));
