@@ -36,7 +36,8 @@ QString call(const QString& path, const QString& method, const QStringList& argu
 void tst_E2eSni::hiddenWindow_data()
 {
     QTest::addColumn<QString>("item");
-    QTest::newRow("Activate restores") << "";
+    QTest::newRow("Activate restores") << "Activate";
+    QTest::newRow("ContextMenu shows no window") << "ContextMenu";
     QTest::newRow("menu Show restores") << "Show";
     QTest::newRow("menu Exit ends, the icon with it") << "Exit";
 }
@@ -51,8 +52,8 @@ void tst_E2eSni::hiddenWindow()
     QVERIFY(app.press(client, HideToTray));
     QTRY_VERIFY(app.window("^Nimbex - ", 0).isNull());
 
-    if (item.isEmpty()) {
-        QVERIFY(!call("/StatusNotifierItem", "org.kde.StatusNotifierItem.Activate", {"0", "0"})
+    if (item == "Activate" || item == "ContextMenu") {
+        QVERIFY(!call("/StatusNotifierItem", "org.kde.StatusNotifierItem." + item, {"0", "0"})
                      .isNull());
     } else {
         const QString menu =
@@ -73,7 +74,12 @@ void tst_E2eSni::hiddenWindow()
         QCOMPARE(labels, QStringList({"Show", "Options", "Exit"}));
         call(menu, "com.canonical.dbusmenu.Event", {id, "clicked", "<0>", "0"});
     }
-    if (item == "Exit") {
+    if (item == "ContextMenu") {
+        // A menu with no window on screen to hang from must not become a window filling the
+        // screen; away from the pointer, the desktop shows.
+        QTest::qWait(1000);
+        QVERIFY(E2e::grab(QRect(1100, 300, 1, 1)).pixelColor(0, 0) != QColor(Qt::white));
+    } else if (item == "Exit") {
         QVERIFY(app.process().waitForFinished(5000));
         QCOMPARE(app.process().exitCode(), 0);
         QTRY_VERIFY2(call({}, {}, {}).isEmpty(), "the icon outlived the program");
