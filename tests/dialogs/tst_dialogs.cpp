@@ -59,7 +59,7 @@ void tst_Dialogs::cleanup()
         about->close();
     if (frmOptions* dialog = frmOptions::loaded())
         dialog->close();
-    Widgets::flushDeletes();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!frmOptions::loaded() && !frmAbout::loaded());
     m_store.reset();
 }

@@ -60,7 +60,7 @@ void tst_FrmNimbexCommands::cleanup()
     if (frmOptions* dialog = frmOptions::loaded())
         dialog->close();
     m_w.reset();
-    Widgets::flushDeletes();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_store.reset();
 }
 
