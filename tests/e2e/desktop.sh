@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Starts a desktop on a fresh display with a session bus and a home of its own, runs a command
+# there and tears it all down after; the command's exit status is the script's.
+#   desktop.sh KIND -- command [args...]
+#   bare     Xvfb 1280x1024, nothing else
+#   openbox  Xvfb with the openbox window manager
+#   trayer   openbox and a trayer notification area (XEmbed) along the bottom edge
+#   xfce     openbox and an xfce4-panel whose systray plugin is a StatusNotifier host
+#   sway     sway headless (Wayland, 1280x800) with waybar's tray; as an unprivileged user when
+#            started as root, since sway refuses root
+set -uo pipefail
+kind=${1:-}
+shift
+[ "${1:-}" = -- ] && shift
+case $kind in bare | openbox | trayer | xfce | sway) ;; *)
+    echo "usage: $0 bare|openbox|trayer|xfce|sway -- command..." >&2
+    exit 2
+    ;;
+esac
+self=$(readlink -f "$0")
+
+if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
+    work=$(mktemp -d)
+    mkdir -m 0700 "$work/runtime" "$work/home"
+    export NIMBEX_SHOTS=${NIMBEX_SHOTS:-$PWD}
+    trap 'rm -rf "$work"' EXIT
+    as=()
+    if [ "$kind" = sway ] && [ "$(id -u)" = 0 ]; then
+        # Everything the user runs is copied, so a private checkout stays out of reach; its
+        # screenshots come back here.
+        user=nobody
+        mkdir "$work/shots"
+        trap "cp '$work'/shots/* '$NIMBEX_SHOTS/' 2>/dev/null; rm -rf '$work'" EXIT
+        cp "$self" "$1" "$work/"
+        self="$work/$(basename "$self")"
+        set -- "$work/$(basename "$1")" "${@:2}"
+        if [ -n "${NIMBEX_BINARY:-}" ]; then
+            cp "$NIMBEX_BINARY" "$work/"
+            export NIMBEX_BINARY="$work/$(basename "$NIMBEX_BINARY")"
+        fi
+        chown -R "$user" "$work"
+        chmod 0755 "$work"
+        cd "$work" || exit 3
+        export NIMBEX_SHOTS="$work/shots"
+        as=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups --)
+    fi
+    export XDG_RUNTIME_DIR="$work/runtime"
+    # The panels keep their configuration there.
+    case $kind in xfce | sway) export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" ;; esac
+    NIMBEX_DESKTOP_WORK="$work" "${as[@]}" dbus-run-session -- bash "$self" "$kind" -- "$@"
+    exit $?
+fi
+
+work=$NIMBEX_DESKTOP_WORK
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+until_true() { # tries, command...: retries every 50 ms
+    local n=$1
+    shift
+    for ((; n > 0; n--)); do "$@" >/dev/null 2>&1 && return 0 || sleep 0.05; done
+    return 1
+}
+tray_host() {
+    gdbus call -e -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
+        org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q true
+}
+fail() {
+    echo "desktop.sh: $kind: $*" >&2
+    tail -n 20 "$work"/*.log >&2
+    exit 3
+}
+
+if [ "$kind" = sway ]; then
+    cat >"$work/sway.conf" <<EOF
+output HEADLESS-1 mode 1280x800
+xwayland disable
+exec waybar -c $work/waybar.json >$work/waybar.log 2>&1
+EOF
+    echo '{"layer": "top", "position": "bottom", "height": 32, "modules-right": ["tray"]}' >"$work/waybar.json"
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+    pids+=($!)
+    until_true 200 test -S "$XDG_RUNTIME_DIR/wayland-1" || until_true 1 ls "$XDG_RUNTIME_DIR"/wayland-? ||
+        fail "sway did not start (it runs as $(id -un)); this desktop cannot be tested here"
+    WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
+    export WAYLAND_DISPLAY SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
+    export QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+    until_true 200 tray_host || fail "waybar's tray did not come up"
+    "$@"
+    exit $?
+fi
+
+# Xvfb picks a free display itself, so parallel runs never collide.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+read -r -t 20 number <"$work/displayfd" || fail "Xvfb did not start"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+if [ "$kind" != bare ]; then
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    # openbox announces itself a moment before it manages windows; a window mapped in that gap
+    # can stay unmapped for good.
+    until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+    sleep 1
+fi
+if [ "$kind" = trayer ]; then
+    trayer --edge bottom --align right --widthtype pixel --width 160 --heighttype pixel \
+        --height 32 --SetDockType true --SetPartialStrut true --transparent false \
+        >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    until_true 100 xdotool search --class trayer || fail "trayer did not start"
+    sleep 0.5
+elif [ "$kind" = xfce ]; then
+    # One panel with one systray plugin, so the panel asks nothing on its first run.
+    xml="$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+    mkdir -p "$xml"
+    cat >"$xml/xfce4-panel.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="panels" type="array"><value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=8;x=640;y=1000"/>
+      <property name="size" type="uint" value="32"/>
+      <property name="plugin-ids" type="array"><value type="int" value="1"/></property>
+    </property>
+  </property>
+  <property name="plugins" type="empty"><property name="plugin-1" type="string" value="systray"/></property>
+</channel>
+EOF
+    xfce4-panel >"$work/panel.log" 2>&1 &
+    pids+=($!)
+    until_true 300 tray_host || fail "xfce4-panel's tray did not come up"
+fi
+
+"$@"

@@ -1,0 +1,152 @@
+#include "E2e.h"
+
+#include <QSettings>
+#include <QTest>
+
+// X11 with openbox and trayer's notification area (XEmbed): the keyboard path through Options,
+// the icon's clicks and menu, and what only a real window manager shows.
+class tst_E2eXembed : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void optionsByKeyboardReachTheFileAndTheFace();
+    void icon_data();
+    void icon();
+    void minimiseAfterATrayRestoreHides();
+    void optionsMinimisedComeBackReachable();
+};
+
+namespace {
+
+const QString clockTitle = QStringLiteral("^Nimbex - "),
+              optionsTitle = QStringLiteral("^Nimbex Options$");
+
+// The icon is the program's small window in trayer's panel along the bottom edge.
+QRect trayIcon(App& app)
+{
+    return app.window("^$");
+}
+
+bool minimise(App& app, const QString& title)
+{
+    bool ok = false;
+    E2e::run("xdotool",
+             {"search", "--all", "--pid", QString::number(app.process().processId()), "--name",
+              title, "windowminimize"},
+             &ok);
+    return ok;
+}
+
+// Opens the icon's menu and picks an item by its access key.
+bool menu(App& app, const QString& key)
+{
+    return E2e::click(trayIcon(app).center(), 3) && (QTest::qWait(500), E2e::keys({key}));
+}
+
+} // namespace
+
+void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
+{
+    const QTime from(20, 45, 58);
+    App app;
+    app.startFrom(from);
+    QVERIFY(app.start());
+    const QRect client = app.window(clockTitle);
+    QTRY_VERIFY(E2e::faceTime(E2e::grab(client), from, Qt::blue).isValid());
+
+    // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
+    QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
+    QVERIFY(!app.window(optionsTitle).isNull());
+    // The colour list has the focus: "o" picks Orange. Then past Save, Cancel, About and the cheat
+    // frame's "No" to its "Yes", on to the next frame's "Yes", and round to "Save and Close".
+    QVERIFY(E2e::keys({"o", "Tab", "Tab", "Tab", "Tab", "Tab", "space", "Tab", "space", "Tab",
+                       "Tab", "Tab", "space"}));
+    QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
+
+    QSettings file(app.settingsFile(), QSettings::IniFormat);
+    file.beginGroup("Nimbex");
+    QCOMPARE(file.value("Color").toString(), "&H000080FF");
+    QCOMPARE(file.value("Cheat").toString(), "True");
+    QCOMPARE(file.value("CheatNum").toString(), "True");
+
+    const QColor orange(255, 128, 0);
+    QImage shot;
+    QTRY_VERIFY(E2e::faceTime(shot = E2e::grab(client), from, orange).isValid());
+    shot.save(qEnvironmentVariable("NIMBEX_SHOTS", ".") + "/e2e-options-orange.png");
+    // The read-out under the lamps now carries digits.
+    int dark = 0;
+    for (int x = 64; x < 441; ++x)
+        dark += shot.pixelColor(x, 280).lightness() < 128;
+    QVERIFY2(dark > 10, "no read-out drawn");
+}
+
+void tst_E2eXembed::icon_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("click restores what Hide to Tray hid") << "click";
+    QTest::newRow("menu Show restores") << "s";
+    QTest::newRow("menu Exit ends, the icon with it") << "x";
+}
+
+void tst_E2eXembed::icon()
+{
+    QFETCH(QString, way);
+    App app;
+    QVERIFY(app.start());
+    const QRect client = app.window(clockTitle);
+    QTRY_VERIFY(!trayIcon(app).isNull());
+    QVERIFY(app.press(client, HideToTray));
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
+    if (way == "click")
+        QVERIFY(E2e::click(trayIcon(app).center()));
+    else
+        QVERIFY(menu(app, way));
+    if (way == "x") {
+        const QString pid = QString::number(app.process().processId());
+        QVERIFY(app.process().waitForFinished(5000));
+        QCOMPARE(app.process().exitCode(), 0);
+        QVERIFY2(E2e::run("xdotool", {"search", "--onlyvisible", "--pid", pid}).isEmpty(),
+                 "the icon outlived the program");
+    } else {
+        QCOMPARE(app.window(clockTitle), client);
+    }
+}
+
+void tst_E2eXembed::minimiseAfterATrayRestoreHides()
+{
+    App app;
+    QVERIFY(app.start());
+    const QRect client = app.window(clockTitle);
+    QTRY_VERIFY(!trayIcon(app).isNull());
+    QVERIFY(app.press(client, HideToTray));
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
+    QVERIFY(E2e::click(trayIcon(app).center()));
+    QVERIFY(!app.window(clockTitle).isNull());
+    QTest::qWait(500);
+    QVERIFY(minimise(app, clockTitle));
+    // Not bounced back by the restore before.
+    QTest::qWait(1500);
+    QVERIFY(app.window(clockTitle, 0).isNull());
+}
+
+void tst_E2eXembed::optionsMinimisedComeBackReachable()
+{
+    App app;
+    QVERIFY(app.start());
+    const QRect client = app.window(clockTitle);
+    QTRY_VERIFY(!trayIcon(app).isNull());
+    QVERIFY(menu(app, "o"));
+    QVERIFY(!app.window(optionsTitle).isNull());
+    // openbox takes the clock down with its dialog.
+    QVERIFY(minimise(app, optionsTitle));
+    QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
+    QVERIFY(menu(app, "s"));
+    QCOMPARE(app.window(clockTitle), client);
+    QVERIFY(app.press(client, Options));
+    QVERIFY(!app.window(optionsTitle).isNull());
+    QVERIFY(!app.window(clockTitle, 0).isNull());
+}
+
+QTEST_GUILESS_MAIN(tst_E2eXembed)
+#include "tst_e2e_xembed.moc"
