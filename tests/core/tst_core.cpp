@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -106,11 +105,6 @@ void tst_Core::handEdited_data()
     QTest::newRow("another section") << QByteArray("[Other]\nColor=&HFF\n") << color << "-" << QByteArray();
     QTest::newRow("a key in another case") << QByteArray("[Nimbex]\ncheat=True\n") << cheat << "-" << QByteArray();
     // clang-format on
-    QByteArray noise(64 * 1024, Qt::Uninitialized);
-    QRandomGenerator random(7);
-    for (char& b : noise)
-        b = char(random.bounded(256));
-    QTest::newRow("random bytes") << noise << color << "-" << QByteArray();
 }
 
 void tst_Core::handEdited()
