@@ -4,16 +4,19 @@
 #include <QTimer>
 
 class Clock;
+class QSocketNotifier;
 
-// A one-second timer whose ticks fall just after each wall-clock second rather than at an
-// arbitrary phase of it. Every tick is aimed afresh from the clock, so slack never accumulates
-// and a stepped clock is caught up with at the next tick.
+// A one-second timer whose ticks fall on each wall-clock second rather than at an arbitrary
+// phase of it. Every tick is aimed afresh from the clock, so slack never accumulates. On Linux it
+// waits on the wall clock itself (a timerfd), so a clock that is set, or a resume from suspend,
+// ticks at once; elsewhere a precise timer aimed just past each second.
 class SecondTimer : public QObject
 {
     Q_OBJECT
 
 public:
     explicit SecondTimer(const Clock& clock, QObject* parent = nullptr);
+    ~SecondTimer() override;
 
     static constexpr int Interval = 1000;
 
@@ -21,16 +24,28 @@ public:
     void setEnabled(bool enabled);
 
     // Milliseconds until the pending tick, -1 when disabled.
-    int remainingMs() const { return m_enabled ? m_timer.remainingTime() : -1; }
+    int remainingMs() const;
 
 signals:
     void Timer();
 
 private:
     void aim();
-    void fire();
 
     const Clock& m_clock;
-    QTimer m_timer;
     bool m_enabled = false;
+#if defined(Q_OS_LINUX)
+    void arm(qint64 ns, bool absolute);
+    void wake();
+
+    int m_fd = -1;
+    QSocketNotifier* m_notifier = nullptr;
+    qint64 m_tickSecond = 0; // the clock's second at the last tick
+    qint64 m_tickMono = 0;   // and the monotonic clock then
+    bool m_ticked = false;
+#else
+    void fire();
+
+    QTimer m_timer;
+#endif
 };

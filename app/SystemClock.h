@@ -7,4 +7,5 @@ class SystemClock final : public Clock
 public:
     QDateTime now() const override;
     qint64 msecsSinceEpoch() const override;
+    qint64 nsecsSinceEpoch() const override;
 };

@@ -9,4 +9,10 @@ int msUntilNextTick(qint64 ms)
     return 1000 - intoSecond + landingMs;
 }
 
+qint64 nsUntilNextSecond(qint64 ns)
+{
+    constexpr qint64 second = 1'000'000'000;
+    return second - ((ns % second) + second) % second;
+}
+
 } // namespace TickSchedule

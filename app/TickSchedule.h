@@ -2,12 +2,12 @@
 
 #include <QDateTime>
 
-// When the next tick is due. The tick is aimed just past the next wall-clock second and re-aimed
-// from a fresh reading at every tick, so timer slack, a stepped system clock or a resume from
-// suspend never leaves the face a second behind for more than one tick.
+// When the next tick is due. The tick is aimed at the next wall-clock second and re-aimed from a
+// fresh reading at every tick, so timer slack, a stepped system clock or a resume from suspend
+// never leaves the face a second behind for more than one tick.
 namespace TickSchedule {
 
-// How far past the second boundary a tick is aimed: the wall clock is read in whole
+// How far past the second boundary a millisecond timer is aimed: the wall clock is read in whole
 // milliseconds and a precise timer may fire a fraction of one early.
 inline constexpr int landingMs = 2;
 
@@ -19,5 +19,9 @@ inline int msUntilNextTick(const QDateTime& now)
 {
     return msUntilNextTick(now.toMSecsSinceEpoch());
 }
+
+// Nanoseconds from now until the next second boundary, 1 to 1e9: a timer on the wall clock
+// itself never fires early, so it can aim at the boundary exactly.
+qint64 nsUntilNextSecond(qint64 nsecsSinceEpoch);
 
 } // namespace TickSchedule

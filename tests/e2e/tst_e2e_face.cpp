@@ -27,13 +27,11 @@ void tst_E2eFace::face()
     QFETCH(int, button);
     // Lights h4 and leaves the tens of minutes and seconds at their limits soon.
     const QTime from(17, 46, 28);
-    App app;
-    app.startFrom(from);
-    QVERIFY(app.start());
+    App app(from);
     QRect client = app.window();
-    QVERIFY2(!client.isNull(), app.process().readAll());
+    QVERIFY2(!client.isNull(), app.output());
     if (button >= 0) {
-        QVERIFY(app.press(client, button));
+        QVERIFY(app.press(client, Button(button)));
         // The program waits a moment for the window manager before it falls back.
         QTest::qWait(2500);
         // sway obeys a fixed size only when the program sets it again.
@@ -59,7 +57,7 @@ void tst_E2eFace::face()
                        QTest::currentDataTag()));
     QVERIFY2(first.isValid(), "the face shows no time since the start");
     QVERIFY2(t != first, "the face stands still");
-    QVERIFY2(app.process().readAll().isEmpty(), "the program warned");
+    QVERIFY2(app.output().isEmpty(), "the program warned");
 }
 
 QTEST_GUILESS_MAIN(tst_E2eFace)

@@ -30,12 +30,10 @@ QRect trayIcon(App& app)
 
 bool minimise(App& app, const QString& title)
 {
-    bool ok = false;
-    E2e::run("xdotool",
-             {"search", "--all", "--pid", QString::number(app.process().processId()), "--name",
-              title, "windowminimize"},
-             &ok);
-    return ok;
+    return !E2e::run("xdotool",
+                     {"search", "--all", "--pid", QString::number(app.process().processId()),
+                      "--name", title, "windowminimize"})
+                .isNull();
 }
 
 // Opens the icon's menu and picks an item by its access key.
@@ -49,9 +47,7 @@ bool menu(App& app, const QString& key)
 void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
 {
     const QTime from(20, 45, 58);
-    App app;
-    app.startFrom(from);
-    QVERIFY(app.start());
+    App app(from);
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(E2e::faceTime(E2e::grab(client), from, Qt::blue).isValid());
 
@@ -93,7 +89,6 @@ void tst_E2eXembed::icon()
 {
     QFETCH(QString, way);
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(app.press(client, HideToTray));
@@ -116,7 +111,6 @@ void tst_E2eXembed::icon()
 void tst_E2eXembed::minimiseAfterATrayRestoreHides()
 {
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(app.press(client, HideToTray));
@@ -133,7 +127,6 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
 void tst_E2eXembed::optionsMinimisedComeBackReachable()
 {
     App app;
-    QVERIFY(app.start());
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(menu(app, "o"));

@@ -1,0 +1,118 @@
+#include "app/SecondTimer.h"
+#include "app/SystemClock.h"
+#include "app/frmNimbex.h"
+#include "support/RealTime.h"
+#include "support/TempStore.h"
+
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
+#include <QSaveFile>
+#include <QTest>
+#include <QTimeZone>
+#include <QTimer>
+
+// The clock window while the time under it changes: the system clock set forward or back,
+// frozen, or the time zone changed. libfaketime (see CMakeLists.txt) re-reads its offset file
+// at every call; the kernel's timers never hear of such a change, so only the next tick can.
+namespace {
+
+// "+S" runs S seconds off the real clock; a date and time without "@" stands still there.
+void setFakeTime(const QDateTime& at, bool frozen)
+{
+    QSaveFile file(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const double offset = at.toMSecsSinceEpoch() / 1e3 - RealTime::secs(CLOCK_REALTIME);
+    file.write(frozen ? at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()
+                      : QByteArray::number(offset, 'f', 3).prepend(offset < 0 ? "" : "+"));
+    QVERIFY(file.commit());
+}
+
+void setZone(const QByteArray& zone)
+{
+    qputenv("TZ", zone);
+    tzset();
+}
+
+} // namespace
+
+class tst_ClockChanges : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { setZone("UTC"); }
+    void nextTickShowsIt_data();
+    void nextTickShowsIt();
+};
+
+void tst_ClockChanges::nextTickShowsIt_data()
+{
+    QTest::addColumn<QDateTime>("before");
+    QTest::addColumn<QDateTime>("after");
+    QTest::addColumn<bool>("frozen");
+    QTest::addColumn<QByteArray>("zone");
+
+    const QByteArray utc("UTC");
+    const auto at = [](int day, int h, int m, int ms) {
+        return QDateTime(QDate(2026, 12, day), QTime(h, m), QTimeZone::utc()).addMSecs(ms);
+    };
+    QTest::newRow("set forward 3 h") << at(6, 10, 0, 0) << at(6, 13, 0, 0) << false << utc;
+    QTest::newRow("set back over midnight") << at(6, 0, 0, 0) << at(5, 23, 30, 0) << false << utc;
+    QTest::newRow("set back half a second") << at(6, 12, 0, 0) << at(6, 12, 0, 500) << false << utc;
+    // libfaketime's deadlines on a clock that stands still fall due at once.
+    QTest::newRow("frozen") << at(6, 12, 0, 0) << at(6, 12, 0, 0) << true << utc;
+    QTest::newRow("zone to Tokyo")
+        << at(6, 12, 0, 0) << QDateTime() << false << QByteArray("Asia/Tokyo");
+}
+
+void tst_ClockChanges::nextTickShowsIt()
+{
+    QFETCH(QDateTime, before);
+    QFETCH(QDateTime, after);
+    QFETCH(bool, frozen);
+    QFETCH(QByteArray, zone);
+    setFakeTime(before, false);
+    QVERIFY2(qAbs(QDateTime::currentDateTime().secsTo(before)) <= 2, "libfaketime is not on");
+    TempStore store;
+    SystemClock clock;
+    frmNimbex w(clock);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    int ticks = 0;
+    double last = 0; // real time of the change, then of each tick after it
+    QStringList faults;
+    connect(w.Timer1, &SecondTimer::Timer, this, [&] {
+        const QString face = w.Frame1->accessibleName();
+        const int behindMs =
+            QTime::fromString(face, QStringLiteral("HH:mm:ss")).msecsTo(QTime::currentTime());
+        // The face shows the second the clock is in, perhaps just across midnight.
+        if ((behindMs + 86'400'000) % 86'400'000 >= 1000)
+            faults << face + QStringLiteral(" at ") + QTime::currentTime().toString();
+        if (last > 0 && RealTime::secs() - last > 1.5)
+            faults << face + QStringLiteral(" stalled");
+        last = last > 0 ? RealTime::secs() : 0;
+        ++ticks;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 3000);
+    const int ticksBefore = ticks;
+    // Every turn of the event loop, whether or not the thread really slept.
+    int woken = 0;
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [&] { ++woken; });
+    last = RealTime::secs();
+    if (after.isValid())
+        setFakeTime(after.addMSecs(before.msecsTo(QDateTime::currentDateTime())), frozen);
+    setZone(zone);
+    QEventLoop loop;
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
+    QVERIFY(ticks >= ticksBefore + 2);
+    // A tick takes a turn or two of the loop; a timer that spun would take thousands.
+    QVERIFY2(woken <= 60, qPrintable(QString::number(woken)));
+}
+
+QTEST_MAIN(tst_ClockChanges)
+#include "tst_clock_changes.moc"
