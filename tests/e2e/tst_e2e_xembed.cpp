@@ -137,6 +137,7 @@ void tst_E2eXembed::optionsMinimisedComeBackReachable()
     QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
     QVERIFY(menu(app, "s"));
     QCOMPARE(app.window(clockTitle), client);
+    QTest::qWait(500); // the window manager's restore ends before it takes clicks
     QVERIFY(app.press(client, Options));
     QVERIFY(!app.window(optionsTitle).isNull());
     QVERIFY(!app.window(clockTitle, 0).isNull());
