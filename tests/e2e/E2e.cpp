@@ -50,7 +50,7 @@ bool E2e::keys(const QStringList& names)
     if (!wayland())
         return !run("xdotool", QStringList{"key", "--delay", "100"} + names).isNull();
     // A new virtual keyboard's key map needs a moment to reach the program.
-    QStringList args{"-s", "1000"};
+    QStringList args{"-s", "2000"};
     for (const QString& name : names)
         args << "-k" << name << "-s"
              << "100";

@@ -54,6 +54,7 @@ void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
     // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
     QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
     QVERIFY(!app.window(optionsTitle).isNull());
+    QTest::qWait(500); // for the window manager to hand it the focus
     // The colour list has the focus: "o" picks Orange. Then past Save, Cancel, About and the cheat
     // frame's "No" to its "Yes", on to the next frame's "Yes", and round to "Save and Close".
     QVERIFY(E2e::keys({"o", "Tab", "Tab", "Tab", "Tab", "Tab", "space", "Tab", "space", "Tab",
