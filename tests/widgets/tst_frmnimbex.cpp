@@ -202,6 +202,7 @@ void tst_frmNimbex::fullScreenAndBack()
     QTRY_COMPARE(w.WindowState(), 0);
     QCOMPARE(w.Command1->text(), QStringLiteral("Full Screen"));
     QTRY_COMPARE(w.size(), QSize(510, 339));
+    QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed again, not to be dragged bigger
     QCOMPARE(w.Frame1->pos(), QPoint(Face::normalLeft, Face::normalTop) / Face::twipsPerPixel);
 }
 
