@@ -2,21 +2,11 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 #include <functional>
 
 // Helpers for the suites that drive the program's windows.
 namespace Widgets {
-
-// The face's decimal read-out as it shows, H2 H1 M2 M1 S2 S1.
-inline QString readout(const QWidget& clock)
-{
-    QString digits;
-    for (const char* name : {"lblh2", "lblh1", "lblm2", "lblm1", "lbls2", "lbls1"})
-        digits += clock.findChild<QLabel*>(QLatin1String(name))->text();
-    return digits;
-}
 
 // The controls on show a keyboard user reaches that a screen reader could not name.
 inline QStringList unnamedControls(const QWidget& window)
