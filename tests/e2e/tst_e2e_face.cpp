@@ -25,7 +25,7 @@ void tst_E2eFace::face_data()
 void tst_E2eFace::face()
 {
     QFETCH(int, button);
-    // Lights h4 and leaves the tens of minutes and seconds at their limits soon.
+    // An hour of 4 to 7 lights h4, the lamp no other face row here would.
     const QTime from(17, 46, 28);
     App app(from);
     QRect client = app.window();
@@ -34,7 +34,8 @@ void tst_E2eFace::face()
         QVERIFY(app.press(client, Button(button)));
         // The program waits a moment for the window manager before it falls back.
         QTest::qWait(2500);
-        // sway obeys a fixed size only when the program sets it again.
+        // A resize as a user might ask it: a window whose size is fixed again keeps its surface
+        // (sway centres it); one left resizable grows with the face stuck in its corner.
         if (E2e::wayland())
             E2e::run("swaymsg",
                      {QString("[pid=%1] resize set 696 px 473 px").arg(app.process().processId())});
