@@ -25,7 +25,7 @@ void tst_E2eFace::face_data()
 void tst_E2eFace::face()
 {
     QFETCH(int, button);
-    // An hour of 4 to 7 lights h4, the lamp no other face row here would.
+    // An hour of 4 to 7, so h4 is lit too.
     const QTime from(17, 46, 28);
     App app(from);
     QRect client = app.window();
