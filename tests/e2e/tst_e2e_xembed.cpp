@@ -107,6 +107,7 @@ void tst_E2eXembed::icon()
     } else {
         QCOMPARE(app.window(clockTitle), client);
     }
+    QVERIFY2(app.output().isEmpty(), "the program warned");
 }
 
 void tst_E2eXembed::minimiseAfterATrayRestoreHides()
