@@ -690,24 +690,11 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
         }
         break;
     case TrayMessage::Action::PopupMenu:
-        popUpFile();
+        File->exec(QCursor::pos());
         break;
     case TrayMessage::Action::None:
         break;
     }
-}
-
-void frmNimbex::popUpFile()
-{
-    // Wayland tells no program where the pointer is on the screen, and a menu with no window on
-    // screen to hang from becomes a window of its own, tiled across the screen: it opens over
-    // the clock while the clock shows; otherwise the notification area shows its own copy.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        if (isOnScreen())
-            File->exec(mapToGlobal(rect().center()));
-        return;
-    }
-    File->exec(QCursor::pos());
 }
 
 void frmNimbex::keepReachable()

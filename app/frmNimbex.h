@@ -68,7 +68,7 @@ public:
 
     SecondTimer* Timer1 = nullptr;
 
-    // Never shown as a menu bar; popped up from the tray icon.
+    // Never shown as a menu bar: the tray icon's menu, which a notification area may draw itself.
     QMenu* File = nullptr;
     QAction* Show = nullptr;
     QAction* Options = nullptr;
@@ -138,7 +138,6 @@ private:
     void showNormalView();
     void checkMaximised();
     bool isOnScreen() const;
-    void popUpFile();
     bool trayIconShowing() const;
     void keepReachable();
     void tickWhenShown();

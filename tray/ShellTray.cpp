@@ -45,12 +45,25 @@ bool onStatusNotifierHost()
     return answer;
 }
 
-// XEmbed areas exist only on X11: elsewhere, without a StatusNotifierItem host, nothing could
-// ever show the icon.
+// XEmbed areas exist only on X11: elsewhere on these systems, without a StatusNotifierItem host,
+// nothing could ever show the icon, and Qt would only warn that it cannot watch for an area.
 bool trayPossible()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     return onStatusNotifierHost() ||
            QGuiApplication::platformName().compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0;
+#else
+    return true;
+#endif
+}
+
+// A host that asks for the menu rather than drawing the one it was given gets it at the pointer.
+// Wayland tells no program where the pointer is, and there a menu opened without a click on one
+// of the program's own windows becomes a window of its own (tiled across the screen while the
+// clock is hidden): the only trays there are StatusNotifierItem hosts, which have the menu.
+bool menuAtPointer()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QHash<quint32, QPointer<QMenu>>& menus()
@@ -137,6 +150,8 @@ int add(const NOTIFYICONDATA& record)
     const quint32 hWnd = record.hWnd, uID = record.uID;
     QObject::connect(icon, &QSystemTrayIcon::activated, icon,
                      [hWnd, uID](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Context && !menuAtPointer())
+                             return;
                          if (const int code = codeFor(reason))
                              deliver(hWnd, uID, code);
                      });

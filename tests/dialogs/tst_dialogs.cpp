@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -59,7 +60,7 @@ void tst_Dialogs::cleanup()
         about->close();
     if (frmOptions* dialog = frmOptions::loaded())
         dialog->close();
-    Widgets::flushDeletes();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!frmOptions::loaded() && !frmAbout::loaded());
     m_store.reset();
 }
@@ -161,7 +162,7 @@ void tst_Dialogs::keys()
     QFETCH(bool, inAbout);
     QFETCH(QString, focus);
     QFETCH(int, key);
-    frmOptions* options = showOptions();
+    QPointer<frmOptions> options = showOptions();
     QCOMPARE(Widgets::unnamedControls(*options), QStringList());
     QSignalSpy save(options->Command1, &QPushButton::clicked);
     QSignalSpy cancel(options->Command2, &QPushButton::clicked);
@@ -188,8 +189,8 @@ void tst_Dialogs::keys()
     if (inAbout) // closed, and no line broken in the warning on the way
         QCOMPARE(warning, frmAbout::legalWarning().replace("\r\n", "\n"));
     QCOMPARE(save.count() + cancel.count() + about.count(), inAbout ? 1 : 0);
-    QCOMPARE(frmOptions::loaded(), options);
-    QVERIFY(options->isVisible());
+    QVERIFY(options && options->isVisible());
+    QCOMPARE(frmOptions::loaded(), options.data());
 }
 
 void tst_Dialogs::aboutLinks_data()

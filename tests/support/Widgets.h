@@ -2,37 +2,20 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 #include <functional>
 
 // Helpers for the suites that drive the program's windows.
 namespace Widgets {
 
-// Windows closed by the program are destroyed at the next turn of the event loop.
-inline void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The face's decimal read-out as it shows, H2 H1 M2 M1 S2 S1.
-inline QString readout(const QWidget& clock)
-{
-    QString digits;
-    for (const char* name : {"lblh2", "lblh1", "lblm2", "lblm1", "lbls2", "lbls1"})
-        digits += clock.findChild<QLabel*>(QLatin1String(name))->text();
-    return digits;
-}
-
 // The controls on show a keyboard user reaches that a screen reader could not name.
 inline QStringList unnamedControls(const QWidget& window)
 {
     QStringList unnamed;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus))
-            continue;
         const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) &&
+            (!a || a->text(QAccessible::Name).trimmed().isEmpty()))
             unnamed << w->objectName();
     }
     return unnamed;
@@ -40,9 +23,8 @@ inline QStringList unnamedControls(const QWidget& window)
 
 // Runs `during` once the next modal window's event loop turns. Whatever modal window is still up
 // after five seconds is closed, so a failing check cannot hang the test.
-class ModalDriver : public QObject
+struct ModalDriver : QObject
 {
-public:
     explicit ModalDriver(std::function<void(QWidget*)> during)
     {
         QTimer::singleShot(0, this, [during] {
@@ -50,10 +32,8 @@ public:
                 during(modal);
         });
         QTimer::singleShot(5000, this, [this] {
-            for (int i = 0; i < 5 && QApplication::activeModalWidget(); ++i) {
-                rescued = true;
+            for (; QApplication::activeModalWidget() && !rescued; rescued = true)
                 QApplication::activeModalWidget()->close();
-            }
         });
     }
     bool rescued = false;

@@ -1,12 +1,13 @@
+#include "app/Clock.h"
 #include "app/frmNimbex.h"
 #include "settings/frmOptions.h"
 #include "support/Face.h"
 #include "support/TempStore.h"
-#include "support/TestClock.h"
 #include "support/Widgets.h"
 #include "tray/ShellTray.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -18,14 +19,44 @@
 #include <QTest>
 #include <memory>
 
-class tst_FrmNimbexCommands : public QObject
+namespace {
+
+// A clock that stays where the test puts it.
+struct TestClock : Clock
+{
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), time); }
+    QTime time{0, 0};
+};
+
+const QColor white(255, 255, 255), blue(0, 0, 255), orange(255, 128, 0);
+const QColor windowText(40, 90, 160); // a scheme whose window text is not black
+
+// Every lamp as painted: the lit colour where the time lights it, white elsewhere, its bit label
+// saying the same.
+void checkFace(frmNimbex& w, QTime t, const QColor& lit)
+{
+    const QImage face = w.grab().toImage();
+    for (const Face::LampRow& row : Face::lamps) {
+        const bool on = Face::isLit(row, t);
+        QVERIFY2(face.pixelColor(Face::samplePoint(row)) == (on ? lit : white), row.lamp);
+        QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.bit))->text(), on ? "1" : "0");
+    }
+}
+
+} // namespace
+
+// The clock window: its face at each tick, and its commands.
+class tst_frmNimbex : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Fonts::install(); }
     void init();
     void cleanup();
 
+    void tick_data();
+    void tick();
     void savedChoiceReachesTheClock_data();
     void savedChoiceReachesTheClock();
     void fullScreenAndBack();
@@ -47,24 +78,76 @@ private:
     std::unique_ptr<frmNimbex> m_w;
 };
 
-void tst_FrmNimbexCommands::init()
+void tst_frmNimbex::init()
 {
     m_store = std::make_unique<TempStore>();
+    m_clock.time = QTime(0, 0);
     m_w = std::make_unique<frmNimbex>(m_clock);
     m_w->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
 }
 
-void tst_FrmNimbexCommands::cleanup()
+void tst_frmNimbex::cleanup()
 {
     if (frmOptions* dialog = frmOptions::loaded())
         dialog->close();
     m_w.reset();
-    Widgets::flushDeletes();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_store.reset();
 }
 
-void tst_FrmNimbexCommands::savedChoiceReachesTheClock_data()
+void tst_frmNimbex::tick_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("onColor");
+    QTest::addColumn<QColor>("lit");
+
+    // Together the first rows light every lamp: both tens limits, and an hours units digit 4-7.
+    QTest::newRow("00:00:00") << QTime(0, 0, 0) << "&HFF0000" << blue;
+    QTest::newRow("23:59:59") << QTime(23, 59, 59) << "&HFF0000" << blue;
+    QTest::newRow("17:46:28") << QTime(17, 46, 28) << "&HFF0000" << blue;
+    QTest::newRow("08:32:47.999") << QTime(8, 32, 47, 999) << "&HFF0000" << blue;
+    const QTime t(23, 59, 59);
+    QTest::newRow("Red") << t << "&HFF" << QColor(255, 0, 0);
+    QTest::newRow("Orange, bytes blue-green-red") << t << "&H000080FF" << orange;
+    QTest::newRow("LightBlue") << t << "&HFFFF00" << QColor(0, 255, 255);
+    QTest::newRow("hand-edited decimal green") << t << "65280" << QColor(0, 255, 0);
+    QTest::newRow("hand-edited lower case") << t << "&h80ff" << orange;
+    QTest::newRow("Black is the window-text colour") << t << "&H80000008" << windowText;
+    QTest::newRow("empty falls back to blue") << t << "" << blue;
+    QTest::newRow("a word") << t << "xyz" << blue;
+    QTest::newRow("beyond 32 bits") << t << "&H100000000" << blue;
+    QTest::newRow("system colour with no counterpart") << t << "&H800000FF" << blue;
+}
+
+void tst_frmNimbex::tick()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, onColor);
+    QFETCH(QColor, lit);
+    frmNimbex& w = *m_w;
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, windowText);
+    w.setPalette(p);
+    // Seconds before it that lit every lamp between them, in another colour: no lamp may stay
+    // lit, and a colour chosen meanwhile shows at the next tick, on lamps that stay lit too.
+    w.onColor = QStringLiteral("&HFF00FF");
+    for (QTime before : {QTime(23, 59, 59), QTime(17, 46, 28), QTime(8, 32, 47), time}) {
+        m_clock.time = before;
+        w.Timer1_Timer();
+    }
+    w.onColor = onColor;
+    w.Timer1_Timer();
+    checkFace(w, time, lit);
+    QString readout; // H2 H1 M2 M1 S2 S1
+    for (QLabel* digit : {w.lblh2, w.lblh1, w.lblm2, w.lblm1, w.lbls2, w.lbls1})
+        readout += digit->text();
+    QCOMPARE(readout, time.toString("hhmmss"));
+    QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
+    QCOMPARE(Widgets::unnamedControls(w), QStringList());
+}
+
+void tst_frmNimbex::savedChoiceReachesTheClock_data()
 {
     QTest::addColumn<bool>("fromButton");
     // One aid each: a choice read under the other's key shows.
@@ -72,7 +155,7 @@ void tst_FrmNimbexCommands::savedChoiceReachesTheClock_data()
     QTest::newRow("Options menu item, modeless, numbers Yes") << false;
 }
 
-void tst_FrmNimbexCommands::savedChoiceReachesTheClock()
+void tst_frmNimbex::savedChoiceReachesTheClock()
 {
     QFETCH(bool, fromButton);
     frmNimbex& w = *m_w;
@@ -104,7 +187,7 @@ void tst_FrmNimbexCommands::savedChoiceReachesTheClock()
     QCOMPARE(w.litColor(), QColor(255, 128, 0));
 }
 
-void tst_FrmNimbexCommands::fullScreenAndBack()
+void tst_frmNimbex::fullScreenAndBack()
 {
     frmNimbex& w = *m_w;
     w.Command1->click();
@@ -119,10 +202,11 @@ void tst_FrmNimbexCommands::fullScreenAndBack()
     QTRY_COMPARE(w.WindowState(), 0);
     QCOMPARE(w.Command1->text(), QStringLiteral("Full Screen"));
     QTRY_COMPARE(w.size(), QSize(510, 339));
+    QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed again, not to be dragged bigger
     QCOMPARE(w.Frame1->pos(), QPoint(Face::normalLeft, Face::normalTop) / Face::twipsPerPixel);
 }
 
-void tst_FrmNimbexCommands::trayMessages_data()
+void tst_frmNimbex::trayMessages_data()
 {
     QTest::addColumn<bool>("hideToTray"); // or minimise
     QTest::addColumn<bool>("fullScreen");
@@ -136,7 +220,7 @@ void tst_FrmNimbexCommands::trayMessages_data()
     QTest::newRow("Show restores whatever hid the window") << false << true << 0 << 2;
 }
 
-void tst_FrmNimbexCommands::trayMessages()
+void tst_frmNimbex::trayMessages()
 {
     QFETCH(bool, hideToTray);
     QFETCH(bool, fullScreen);
@@ -153,7 +237,7 @@ void tst_FrmNimbexCommands::trayMessages()
         w.showMinimized();
     // Without a tray nothing could bring a hidden window back: it stays on the task bar.
     QVERIFY2(!QSystemTrayIcon::isSystemTrayAvailable(), "needs a desktop without a tray");
-    QTRY_COMPARE(w.WindowState(), 1);
+    QCOMPARE(w.WindowState(), 1);
     QVERIFY(!w.isHidden());
     if (code)
         postTray(code);
@@ -164,7 +248,7 @@ void tst_FrmNimbexCommands::trayMessages()
     QCOMPARE(w.Command1->text(), fullScreen ? "Normal" : "Full Screen");
 }
 
-void tst_FrmNimbexCommands::rightClickPopsUpTheFileMenu()
+void tst_frmNimbex::rightClickPopsUpTheFileMenu()
 {
     QStringList items;
     QTimer::singleShot(100, m_w.get(), [&] {
@@ -178,7 +262,7 @@ void tst_FrmNimbexCommands::rightClickPopsUpTheFileMenu()
     QTRY_COMPARE(items, (QStringList{"&Show", "&Options", "-", "E&xit"}));
 }
 
-void tst_FrmNimbexCommands::closingDeletesTheIcon_data()
+void tst_frmNimbex::closingDeletesTheIcon_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("Close button") << "Close";
@@ -186,7 +270,7 @@ void tst_FrmNimbexCommands::closingDeletesTheIcon_data()
     QTest::newRow("closed by the window manager") << "window";
 }
 
-void tst_FrmNimbexCommands::closingDeletesTheIcon()
+void tst_frmNimbex::closingDeletesTheIcon()
 {
     QFETCH(QString, how);
     const quint32 hWnd = modSystray::trayIcon.hWnd;
@@ -206,5 +290,5 @@ void tst_FrmNimbexCommands::closingDeletesTheIcon()
     QVERIFY(!ShellTray::exists(hWnd, 1));
 }
 
-QTEST_MAIN(tst_FrmNimbexCommands)
-#include "tst_frmnimbex_commands.moc"
+QTEST_MAIN(tst_frmNimbex)
+#include "tst_frmnimbex.moc"

@@ -1,0 +1,126 @@
+#include "app/TickSchedule.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "support/TempStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QString read(const QString& key, const QString& defaultText)
+{
+    return SettingsStore::Read(Settings::application, Settings::section, key, defaultText);
+}
+
+bool write(const QString& key, const QString& text)
+{
+    return SettingsStore::Write(Settings::application, Settings::section, key, text);
+}
+
+// The store's file, read or replaced whole.
+QByteArray raw(const TempStore& store, const QByteArray& replacement = {})
+{
+    QFile file(QDir(store.path()).filePath(QStringLiteral("Vantrel.conf")));
+    if (replacement.isNull())
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::WriteOnly) && file.write(replacement) ? replacement : "unwritten";
+}
+
+} // namespace
+
+class tst_Core : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tickLandsJustPastTheNextSecond_data();
+    void tickLandsJustPastTheNextSecond();
+    void location();
+    void handEdited_data();
+    void handEdited();
+};
+
+void tst_Core::tickLandsJustPastTheNextSecond_data()
+{
+    QTest::addColumn<qint64>("second");
+    QTest::newRow("2026-12-06 12:34:56") << qint64(1796560496000);
+    QTest::newRow("before the epoch") << qint64(-86'400'000);
+}
+
+void tst_Core::tickLandsJustPastTheNextSecond()
+{
+    QFETCH(qint64, second);
+    // Read at any moment of a second, the tick lands just past the next boundary: never before
+    // it (the old second again), never a second later (one skipped).
+    for (int ms = 0; ms < 1000; ++ms) {
+        const qint64 landing = second + ms + TickSchedule::msUntilNextTick(second + ms);
+        QVERIFY2(landing > second + 1000 && landing < second + 1020,
+                 qPrintable(QString::number(ms)));
+    }
+}
+
+void tst_Core::location()
+{
+    TempStore store;
+    // Reading an empty store gives the defaults and writes nothing.
+    QCOMPARE(read(Settings::colorKey, QStringLiteral("&HFF0000")), QStringLiteral("&HFF0000"));
+    QCOMPARE(
+        SettingsStore::Read(Settings::application, Settings::section, Settings::cheatKey, false),
+        QStringLiteral("False"));
+    QVERIFY(QDir(store.path()).isEmpty());
+
+    QVERIFY(write(Settings::cheatKey, QStringLiteral("True")));
+    QVERIFY(write(Settings::cheatNumKey, QStringLiteral("False")));
+    QVERIFY(write(Settings::colorKey, QStringLiteral("&H000080FF")));
+    QCOMPARE(QDir(store.path()).entryList(QDir::Files), QStringList{"Vantrel.conf"});
+    QList<QByteArray> lines = raw(store).split('\n');
+    std::sort(lines.begin(), lines.end());
+    QCOMPARE(lines, (QList<QByteArray>{"", "Cheat=True", "CheatNum=False", "Color=&H000080FF",
+                                       "[Nimbex]"}));
+    QCOMPARE(read(Settings::colorKey, QString()), QStringLiteral("&H000080FF"));
+}
+
+void tst_Core::handEdited_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");   // "-": the default
+    QTest::addColumn<QByteArray>("after"); // once Color is saved; empty: not compared
+
+    const QString color = Settings::colorKey, cheat = Settings::cheatKey;
+    // clang-format off
+    QTest::newRow("comments and another section") << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour\nColor=&HFF\n") << color << "&HFF"
+        << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour\nColor=&HFFFF\n");
+    QTest::newRow("a new key joins its section") << QByteArray("[Nimbex]\nCheat=True\n[Other]\nx=1\n") << cheat << "True"
+        << QByteArray("[Nimbex]\nCheat=True\nColor=&HFFFF\n[Other]\nx=1\n");
+    QTest::newRow("lines it cannot read stay and hide nothing") << QByteArray("bad \x01 line\n[Nimbex]\n=no key\nColor=\"&HFF\nCheat=True\n") << cheat << "True"
+        << QByteArray("bad \x01 line\n[Nimbex]\n=no key\nColor=&HFFFF\nCheat=True\n");
+    QTest::newRow("blanks, Windows line ends") << QByteArray("[Nimbex]\r\nColor = &HFF \r\n") << color << "&HFF" << QByteArray("[Nimbex]\r\nColor=&HFFFF\r\n");
+    QTest::newRow("a list") << QByteArray("[Nimbex]\nColor=a, b\n") << color << "-" << QByteArray("[Nimbex]\nColor=&HFFFF\n");
+    QTest::newRow("quoted") << QByteArray("[Nimbex]\nColor=\"&HFF00\"\n") << color << "&HFF00" << QByteArray();
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Nimbex]\nColor=&HFF\n") << color << "&HFF" << QByteArray();
+    QTest::newRow("header without ]") << QByteArray("[Nimbex\nCheat=True\n") << cheat << "True" << QByteArray();
+    QTest::newRow("another section") << QByteArray("[Other]\nColor=&HFF\n") << color << "-" << QByteArray();
+    QTest::newRow("a key in another case") << QByteArray("[Nimbex]\ncheat=True\n") << cheat << "-" << QByteArray();
+    // clang-format on
+}
+
+void tst_Core::handEdited()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, after);
+    TempStore store;
+    QCOMPARE(raw(store, before), before);
+    QCOMPARE(read(key, QStringLiteral("-")), stored);
+    QVERIFY(write(Settings::colorKey, QStringLiteral("&HFFFF")));
+    QCOMPARE(read(Settings::colorKey, QString()), QStringLiteral("&HFFFF"));
+    if (!after.isEmpty())
+        QCOMPARE(raw(store), after);
+}
+
+QTEST_GUILESS_MAIN(tst_Core)
+#include "tst_core.moc"
