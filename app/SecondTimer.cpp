@@ -76,9 +76,10 @@ void SecondTimer::arm(qint64 ns, bool absolute)
 
 void SecondTimer::aim()
 {
-    // The injected clock says how far off its next second is; the kernel's wall clock carries
-    // the deadline. For the system clock the two are one, so the deadline is the boundary itself
-    // (read in this order it is never before it).
+    // The injected clock says how far off its next second is and the kernel's wall clock carries
+    // the deadline, so a test clock set to any day ticks at its own seconds, and libfaketime moves
+    // the deadline into real time. For the system clock the two readings are one clock: the
+    // deadline is the boundary itself (read in this order, never before it).
     const qint64 delay = TickSchedule::nsUntilNextSecond(m_clock.nsecsSinceEpoch());
     arm(nsOf(CLOCK_REALTIME) + delay, true);
 }
