@@ -8,12 +8,13 @@
 #   xfce     openbox and an xfce4-panel whose systray plugin is a StatusNotifier host
 #   sway     sway headless (Wayland, 1280x800) with waybar's tray; as an unprivileged user when
 #            started as root, since sway refuses root
+#   swaybare the same without waybar: no tray
 set -uo pipefail
 kind=${1:-}
 shift
 [ "${1:-}" = -- ] && shift
-case $kind in bare | openbox | trayer | xfce | sway) ;; *)
-    echo "usage: $0 bare|openbox|trayer|xfce|sway -- command..." >&2
+case $kind in bare | openbox | trayer | xfce | sway | swaybare) ;; *)
+    echo "usage: $0 bare|openbox|trayer|xfce|sway|swaybare -- command..." >&2
     exit 2
     ;;
 esac
@@ -25,7 +26,7 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
     export NIMBEX_SHOTS=${NIMBEX_SHOTS:-$PWD}
     trap 'rm -rf "$work"' EXIT
     as=()
-    if [ "$kind" = sway ] && [ "$(id -u)" = 0 ]; then
+    if [[ $kind = sway* ]] && [ "$(id -u)" = 0 ]; then
         # Everything the user runs is copied, so a private checkout stays out of reach; its
         # screenshots come back here.
         user=nobody
@@ -46,7 +47,7 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
     fi
     export XDG_RUNTIME_DIR="$work/runtime"
     # The panels keep their configuration there.
-    case $kind in xfce | sway) export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" ;; esac
+    case $kind in xfce | sway*) export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" ;; esac
     # A session bus of its own; the clock alone (scripts/start.sh) can do without one.
     bus=(dbus-run-session --)
     command -v dbus-run-session >/dev/null || bus=()
@@ -55,6 +56,7 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
 fi
 
 work=$NIMBEX_DESKTOP_WORK
+export NIMBEX_DESKTOP=$kind
 pids=()
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
@@ -78,12 +80,9 @@ fail() {
     exit 3
 }
 
-if [ "$kind" = sway ]; then
-    cat >"$work/sway.conf" <<EOF
-output HEADLESS-1 mode 1280x800
-xwayland disable
-exec waybar -c $work/waybar.json >$work/waybar.log 2>&1
-EOF
+if [[ $kind = sway* ]]; then
+    printf 'output HEADLESS-1 mode 1280x800\nxwayland disable\n' >"$work/sway.conf"
+    [ "$kind" = sway ] && echo "exec waybar -c $work/waybar.json >$work/waybar.log 2>&1" >>"$work/sway.conf"
     echo '{"layer": "top", "position": "bottom", "height": 32, "modules-right": ["tray"]}' >"$work/waybar.json"
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
     pids+=($!)
@@ -93,7 +92,7 @@ EOF
     export WAYLAND_DISPLAY SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
     export QT_QPA_PLATFORM=wayland
     unset DISPLAY
-    until_true 200 tray_host || fail "waybar's tray did not come up"
+    [ "$kind" = swaybare ] || until_true 200 tray_host || fail "waybar's tray did not come up"
     "$@"
     exit $?
 fi

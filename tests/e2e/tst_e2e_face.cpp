@@ -3,7 +3,8 @@
 #include <QTest>
 
 // The face on screen after what a desktop may refuse: Full Screen where nothing maximises the
-// window (no window manager, or sway), Hide to Tray where there is no tray.
+// window (no window manager, or sway), Hide to Tray where there is no tray (bare X, sway without
+// waybar).
 class tst_E2eFace : public QObject
 {
     Q_OBJECT
@@ -16,9 +17,12 @@ private slots:
 void tst_E2eFace::face_data()
 {
     QTest::addColumn<int>("button");
-    QTest::newRow("as started") << -1;
-    QTest::newRow("Full Screen refused") << int(FullScreen);
-    if (!E2e::wayland())
+    const QString desktop = qEnvironmentVariable("NIMBEX_DESKTOP");
+    if (desktop == "sway")
+        QTest::newRow("as started") << -1;
+    if (desktop != "swaybare")
+        QTest::newRow("Full Screen refused") << int(FullScreen);
+    if (desktop != "sway")
         QTest::newRow("Hide to Tray without a tray") << int(HideToTray);
 }
 
@@ -29,7 +33,7 @@ void tst_E2eFace::face()
     const QTime from(17, 46, 28);
     App app(from);
     QRect client = app.window();
-    QVERIFY2(!client.isNull(), app.output());
+    QVERIFY(!client.isNull());
     if (button >= 0) {
         QVERIFY(app.press(client, Button(button)));
         // The program waits a moment for the window manager before it falls back.
@@ -58,7 +62,8 @@ void tst_E2eFace::face()
                        QTest::currentDataTag()));
     QVERIFY2(first.isValid(), "the face shows no time since the start");
     QVERIFY2(t != first, "the face stands still");
-    QVERIFY2(app.output().isEmpty(), "the program warned");
+    const QByteArray printed = app.output(); // warnings
+    QVERIFY2(printed.isEmpty(), printed);
 }
 
 QTEST_GUILESS_MAIN(tst_E2eFace)
