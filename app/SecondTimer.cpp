@@ -57,14 +57,6 @@ void SecondTimer::setEnabled(bool enabled)
     }
 }
 
-int SecondTimer::remainingMs() const
-{
-    itimerspec left{};
-    if (!m_enabled || timerfd_gettime(m_fd, &left) != 0)
-        return -1;
-    return int(left.it_value.tv_sec * 1000 + (left.it_value.tv_nsec + 999'999) / 1'000'000);
-}
-
 void SecondTimer::arm(qint64 ns, bool absolute)
 {
     itimerspec when{};
@@ -131,11 +123,6 @@ void SecondTimer::setEnabled(bool enabled)
         aim();
     else
         m_timer.stop();
-}
-
-int SecondTimer::remainingMs() const
-{
-    return m_enabled ? m_timer.remainingTime() : -1;
 }
 
 void SecondTimer::aim()
