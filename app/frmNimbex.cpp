@@ -2,12 +2,8 @@
 
 #include "app/BcdDigits.h"
 #include "app/Clock.h"
-#include "ui/ColorValue.h"
-#include "ui/Fonts.h"
 #include "app/Lamp.h"
 #include "app/SecondTimer.h"
-#include "ui/SystemColors.h"
-#include "ui/Twips.h"
 #include "resources/Resources.h"
 #include "settings/BoolText.h"
 #include "settings/Settings.h"
@@ -17,6 +13,10 @@
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"
+#include "ui/ColorValue.h"
+#include "ui/Fonts.h"
+#include "ui/SystemColors.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
