@@ -54,10 +54,13 @@ void tst_Core::tickLandsJustPastTheNextSecond()
     QFETCH(qint64, second);
     // Read at any moment of a second, the tick lands just past the next boundary: never before
     // it (the old second again), never a second later (one skipped).
+    // The wall-clock timer aims at the boundary itself, the millisecond timer just past it.
     for (int ms = 0; ms < 1000; ++ms) {
         const qint64 landing = second + ms + TickSchedule::msUntilNextTick(second + ms);
         QVERIFY2(landing > second + 1000 && landing < second + 1020,
                  qPrintable(QString::number(ms)));
+        const qint64 ns = (second + ms) * 1'000'000 + 999'999;
+        QCOMPARE(ns + TickSchedule::nsUntilNextSecond(ns), (second + 1000) * 1'000'000);
     }
 }
 
