@@ -57,14 +57,6 @@ void SecondTimer::setEnabled(bool enabled)
     }
 }
 
-int SecondTimer::remainingMs() const
-{
-    itimerspec left{};
-    if (!m_enabled || timerfd_gettime(m_fd, &left) != 0)
-        return -1;
-    return int(left.it_value.tv_sec * 1000 + (left.it_value.tv_nsec + 999'999) / 1'000'000);
-}
-
 void SecondTimer::arm(qint64 ns, bool absolute)
 {
     itimerspec when{};
@@ -76,9 +68,10 @@ void SecondTimer::arm(qint64 ns, bool absolute)
 
 void SecondTimer::aim()
 {
-    // The injected clock says how far off its next second is; the kernel's wall clock carries
-    // the deadline. For the system clock the two are one, so the deadline is the boundary itself
-    // (read in this order it is never before it).
+    // The injected clock says how far off its next second is and the kernel's wall clock carries
+    // the deadline, so a test clock set to any day ticks at its own seconds, and libfaketime moves
+    // the deadline into real time. For the system clock the two readings are one clock: the
+    // deadline is the boundary itself (read in this order, never before it).
     const qint64 delay = TickSchedule::nsUntilNextSecond(m_clock.nsecsSinceEpoch());
     arm(nsOf(CLOCK_REALTIME) + delay, true);
 }
@@ -130,11 +123,6 @@ void SecondTimer::setEnabled(bool enabled)
         aim();
     else
         m_timer.stop();
-}
-
-int SecondTimer::remainingMs() const
-{
-    return m_enabled ? m_timer.remainingTime() : -1;
 }
 
 void SecondTimer::aim()

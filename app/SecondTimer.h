@@ -23,9 +23,6 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    // Milliseconds until the pending tick, -1 when disabled.
-    int remainingMs() const;
-
 signals:
     void Timer();
 

@@ -1,7 +1,8 @@
 /* Logs, from outside, every moment a window's pixels change: one line per DAMAGE rectangle,
  * stamped with CLOCK_REALTIME when the event reaches us, plus the window's map and unmap.
  *   damage_observer WINDOW SECONDS OUTFILE
- * Lines: "D <sec.nsec> <x> <y> <w> <h> <server-ms>", "M <sec.nsec>", "U <sec.nsec>", and
+ * Lines: "D <sec.nsec> <x> <y> <w> <h> <server-ms> <monotonic sec.nsec>" (the second stamp holds
+ * across a step of the wall clock), "M <sec.nsec>", "U <sec.nsec>", and
  * "X <sec.nsec>" when the window goes away. Ends after SECONDS, on SIGTERM/SIGINT, or when the
  * window is destroyed. */
 #define _POSIX_C_SOURCE 200809L
@@ -93,16 +94,17 @@ int main(int argc, char** argv)
                 break;
         }
         /* One arrival stamp for everything read in this batch: it all reached us together. */
-        struct timespec arrived;
+        struct timespec arrived, steady;
         clock_gettime(CLOCK_REALTIME, &arrived);
+        clock_gettime(CLOCK_MONOTONIC, &steady);
         while (XPending(dpy)) {
             XEvent ev;
             XNextEvent(dpy, &ev);
             if (ev.type == damage_event + XDamageNotify) {
                 const XDamageNotifyEvent* d = (const XDamageNotifyEvent*)&ev;
-                fprintf(out, "D %ld.%09ld %d %d %d %d %lu\n", (long)arrived.tv_sec, arrived.tv_nsec,
-                        d->area.x, d->area.y, d->area.width, d->area.height,
-                        (unsigned long)d->timestamp);
+                fprintf(out, "D %ld.%09ld %d %d %d %d %lu %ld.%09ld\n", (long)arrived.tv_sec,
+                        arrived.tv_nsec, d->area.x, d->area.y, d->area.width, d->area.height,
+                        (unsigned long)d->timestamp, (long)steady.tv_sec, steady.tv_nsec);
             } else if (ev.type == MapNotify) {
                 fprintf(out, "M %ld.%09ld\n", (long)arrived.tv_sec, arrived.tv_nsec);
             } else if (ev.type == UnmapNotify) {
