@@ -31,13 +31,15 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
         # screenshots come back here.
         user=nobody
         mkdir "$work/shots"
-        trap "cp '$work'/shots/* '$NIMBEX_SHOTS/' 2>/dev/null; rm -rf '$work'" EXIT
+        back=$NIMBEX_SHOTS
+        trap 'cp "$work"/shots/* "$back/" 2>/dev/null; rm -rf "$work"' EXIT
         cp "$self" "$(command -v "$1")" "$work/"
         self="$work/$(basename "$self")"
         set -- "$work/$(basename "$1")" "${@:2}"
         if [ -n "${NIMBEX_BINARY:-}" ]; then
             cp "$NIMBEX_BINARY" "$work/"
-            export NIMBEX_BINARY="$work/$(basename "$NIMBEX_BINARY")"
+            NIMBEX_BINARY="$work/$(basename "$NIMBEX_BINARY")"
+            export NIMBEX_BINARY
         fi
         chown -R "$user" "$work"
         chmod 0755 "$work"
@@ -67,7 +69,10 @@ trap 'exit 130' INT TERM
 until_true() { # tries, command...: retries every 50 ms
     local n=$1
     shift
-    for ((; n > 0; n--)); do "$@" >/dev/null 2>&1 && return 0 || sleep 0.05; done
+    for ((; n > 0; n--)); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.05
+    done
     return 1
 }
 tray_host() {
@@ -88,10 +93,12 @@ if [[ $kind = sway* ]]; then
     pids+=($!)
     until_true 200 compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock" ||
         fail "SWAY DID NOT START (as $(id -un)): the Wayland cases cannot run on this machine"
-    WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
-    export WAYLAND_DISPLAY SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
+    sockets=("$XDG_RUNTIME_DIR"/wayland-? "$XDG_RUNTIME_DIR"/sway-ipc.*.sock)
+    export WAYLAND_DISPLAY="${sockets[0]##*/}" SWAYSOCK="${sockets[-1]}"
     export QT_QPA_PLATFORM=wayland
     unset DISPLAY
+    # Ready once it answers; an end asked for before that is lost.
+    until_true 200 swaymsg -t get_version || fail "sway does not answer"
     [ "$kind" = swaybare ] || until_true 200 tray_host || fail "waybar's tray did not come up"
     "$@"
     exit $?
