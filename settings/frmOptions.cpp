@@ -197,11 +197,17 @@ int frmOptions::showModal()
     }
     // One shown modelessly becomes modal where it stands, and not minimised: a modal dialog
     // mapped iconic would block every window, the tray icon's included.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    if (isVisible())
+    const bool minimised = isMinimized();
+    if (isVisible()) {
         hide();
-    else
+        // The window manager still knows the iconified window: withdrawn and mapped again at
+        // once, it may be lost between the two. A new native window is simply mapped.
+        if (minimised)
+            destroy();
+    } else {
         placeForShow();
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     m_inModal = true;
     const int result = exec(); // destroys the dialog before it returns
     if (guard)
