@@ -23,16 +23,11 @@ self=$(readlink -f "$0")
 if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
     work=$(mktemp -d)
     mkdir -m 0700 "$work/runtime" "$work/home"
-    export NIMBEX_SHOTS=${NIMBEX_SHOTS:-$PWD}
     trap 'rm -rf "$work"' EXIT
     as=()
     if [[ $kind = sway* ]] && [ "$(id -u)" = 0 ]; then
-        # Everything the user runs is copied, so a private checkout stays out of reach; its
-        # screenshots come back here.
+        # Everything the user runs is copied, so a private checkout stays out of reach.
         user=nobody
-        mkdir "$work/shots"
-        back=$NIMBEX_SHOTS
-        trap 'cp "$work"/shots/* "$back/" 2>/dev/null; rm -rf "$work"' EXIT
         cp "$self" "$(command -v "$1")" "$work/"
         self="$work/$(basename "$self")"
         set -- "$work/$(basename "$1")" "${@:2}"
@@ -44,7 +39,6 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
         chown -R "$user" "$work"
         chmod 0755 "$work"
         cd "$work" || exit 3
-        export NIMBEX_SHOTS="$work/shots"
         as=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups --)
     fi
     export XDG_RUNTIME_DIR="$work/runtime"

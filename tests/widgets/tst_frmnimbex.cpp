@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
@@ -62,7 +61,6 @@ private slots:
     void fullScreenAndBack();
     void trayMessages_data();
     void trayMessages();
-    void rightClickPopsUpTheFileMenu();
     void closingDeletesTheIcon_data();
     void closingDeletesTheIcon();
 
@@ -246,20 +244,6 @@ void tst_frmNimbex::trayMessages()
     QTRY_COMPARE(w.WindowState(), state);
     QVERIFY(w.isVisible());
     QCOMPARE(w.Command1->text(), fullScreen ? "Normal" : "Full Screen");
-}
-
-void tst_frmNimbex::rightClickPopsUpTheFileMenu()
-{
-    QStringList items;
-    QTimer::singleShot(100, m_w.get(), [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* a : menu->actions())
-                items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            menu->close();
-        }
-    });
-    postTray(517);
-    QTRY_COMPARE(items, (QStringList{"&Show", "&Options", "-", "E&xit"}));
 }
 
 void tst_frmNimbex::closingDeletesTheIcon_data()
