@@ -3,9 +3,9 @@
 #include "../reference/RefFace.h"
 #include "app/BcdDigits.h"
 #include "app/Clock.h"
-#include "ui/Fonts.h"
 #include "app/SecondTimer.h"
 #include "app/frmNimbex.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QDateTime>
