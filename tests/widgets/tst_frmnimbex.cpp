@@ -1,4 +1,5 @@
 #include "app/Clock.h"
+#include "app/SecondTimer.h"
 #include "app/frmNimbex.h"
 #include "settings/frmOptions.h"
 #include "support/Face.h"
@@ -61,6 +62,7 @@ private slots:
     void fullScreenAndBack();
     void trayMessages_data();
     void trayMessages();
+    void hiddenWithoutATrayComesBack();
     void closingDeletesTheIcon_data();
     void closingDeletesTheIcon();
 
@@ -244,6 +246,16 @@ void tst_frmNimbex::trayMessages()
     QTRY_COMPARE(w.WindowState(), state);
     QVERIFY(w.isVisible());
     QCOMPARE(w.Command1->text(), fullScreen ? "Normal" : "Full Screen");
+}
+
+void tst_frmNimbex::hiddenWithoutATrayComesBack()
+{
+    // Hidden while a tray host showed the icon, which then went: the next tick puts the window
+    // on the task bar, or nothing could ever bring it back.
+    m_w->hide();
+    emit m_w->Timer1->Timer();
+    QVERIFY(m_w->isVisible());
+    QCOMPARE(m_w->WindowState(), 1);
 }
 
 void tst_frmNimbex::closingDeletesTheIcon_data()
