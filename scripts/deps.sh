@@ -81,7 +81,7 @@ echo "- updating the package lists"
 # The lock timeout does not cover the lists' own lock, which a concurrent update holds.
 for ((tries = 90; ; tries--)); do
     "${apt[@]}" update -q >"$log" 2>&1 && break
-    ((tries > 1)) && grep -q '^E: Could not get lock' "$log" || failed "apt-get update"
+    if ((tries == 1)) || ! grep -q '^E: Could not get lock' "$log"; then failed "apt-get update"; fi
     sleep 10
 done
 echo "- downloading and installing"
