@@ -76,7 +76,7 @@ failed() {
 # Another apt may be running (an upgrade, a second terminal): wait for it rather than fail.
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900)
 
-echo "Installing ${#missing[@]} Debian packages and what they need (a few minutes on a fresh machine): ${missing[*]}"
+echo "Installing these Debian packages and what they need (a few minutes on a fresh machine): ${missing[*]}"
 echo "- updating the package lists"
 # The lock timeout does not cover the lists' own lock, which a concurrent update holds.
 for ((tries = 90; ; tries--)); do
