@@ -13,11 +13,12 @@ set -euo pipefail
 
 # Compiler, build tools and the Qt development files; they bring the Qt libraries along.
 build=(cmake ninja-build g++ qt6-base-dev)
-# What the clock needs at run time on top of the Qt libraries (the Debian package's Depends):
+# What the clock needs at run time on top of the Qt libraries; packaging/Package.cmake's Depends
+# and Recommends are these.
 run=(
-    qt6-wayland                # the Wayland platform plugin
+    qt6-wayland                 # the Wayland platform plugin
     fonts-wine fonts-liberation # Tahoma, and Liberation Serif for Times New Roman
-    xdg-utils                  # xdg-open for the About box's web links
+    xdg-utils                   # xdg-open for the About box's web links
 )
 # A bare virtual X display, a wait for the clock's window and a screenshot of it.
 headless=(xvfb xdotool imagemagick)
