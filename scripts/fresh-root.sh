@@ -39,7 +39,7 @@ git -C "$sysroot/root/nimbex" checkout -q --detach "$(git -C "$root" rev-parse H
 # shellcheck disable=SC2016 # dpkg-query's own fields
 installed() { # packages, megabytes
     chroot "$sysroot" dpkg-query -W -f='${db:Status-Abbrev} ${Installed-Size}\n' |
-        awk '/^ii/ {n++; kb += $2} END {printf "%d %d", n, kb / 1024}'
+        awk '/^ii/ {n++; kb += $2} END {printf "%d %d\n", n, kb / 1024}'
 }
 read -r packages mb < <(installed)
 echo "fresh-root: a fresh Debian 12 root with $packages packages ($mb MB)"
