@@ -80,38 +80,45 @@ void tst_ClockChanges::nextTickShowsIt()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     int ticks = 0;
-    double last = 0; // real time of the change, then of each tick after it
+    qint64 awakeMs = 0; // when the thread last woke, before the tick read the clock
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
+            [&] { awakeMs = QDateTime::currentMSecsSinceEpoch(); });
     QStringList faults;
     connect(w.Timer1, &SecondTimer::Timer, this, [&] {
         const QString face = w.Frame1->accessibleName();
+        const QTime now = QTime::currentTime();
         const int behindMs =
-            QTime::fromString(face, QStringLiteral("HH:mm:ss")).msecsTo(QTime::currentTime());
-        // The face shows the second the clock is in, perhaps just across midnight.
-        if ((behindMs + 86'400'000) % 86'400'000 >= 1000)
-            faults << face + QStringLiteral(" at ") + QTime::currentTime().toString();
-        if (last > 0 && RealTime::secs() - last > 1.5)
-            faults << face + QStringLiteral(" stalled");
-        last = last > 0 ? RealTime::secs() : 0;
+            (QTime::fromString(face, QStringLiteral("HH:mm:ss")).msecsTo(now) + 86'400'000) %
+            86'400'000;
+        // The face shows the second the clock was in when the tick ran, however late that was.
+        if (behindMs > QDateTime::currentMSecsSinceEpoch() - awakeMs / 1000 * 1000)
+            faults << face + QStringLiteral(" at ") + now.toString();
         ++ticks;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 20000);
     const int ticksBefore = ticks;
     // Every turn of the event loop, whether or not the thread really slept.
     int woken = 0;
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [&] { ++woken; });
-    last = RealTime::secs();
+    const double start = RealTime::secs();
     if (after.isValid())
         setFakeTime(after.addMSecs(before.msecsTo(QDateTime::currentDateTime())), frozen);
     setZone(zone);
+    awakeMs = QDateTime::currentMSecsSinceEpoch(); // from the new clock on
     QEventLoop loop;
     QTimer::singleShot(3000, &loop, &QEventLoop::quit);
     loop.exec();
+    const double seconds = RealTime::secs() - start;
+    const int ticked = ticks - ticksBefore, turns = woken;
+    // A busy machine may hold the ticks back, never stop them.
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= ticksBefore + 2, 20000);
 
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
-    QVERIFY(ticks >= ticksBefore + 2);
-    // A tick takes a turn or two of the loop; a timer that spun would take thousands.
-    QVERIFY2(woken <= 60, qPrintable(QString::number(woken)));
+    // Once a second at most, and a turn or two of the event loop each; a timer that spun would
+    // take thousands. A busy machine only makes fewer.
+    QVERIFY2(ticked <= seconds + 2 && turns <= 20 * (seconds + 1),
+             qPrintable(QString("%1 ticks, %2 turns in %3 s").arg(ticked).arg(turns).arg(seconds)));
 }
 
 QTEST_MAIN(tst_ClockChanges)
