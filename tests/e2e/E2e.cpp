@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QThread>
+#include <QTest>
 
 bool E2e::wayland()
 {
@@ -55,6 +55,20 @@ bool E2e::keys(const QStringList& names)
         args << "-k" << name << "-s"
              << "100";
     return !run("wtype", args).isNull();
+}
+
+bool E2e::active(const QString& title)
+{
+    const QByteArray name = run("xdotool", {"getactivewindow", "getwindowname"}).trimmed();
+    return !name.isNull() && QRegularExpression(title).match(QString::fromUtf8(name)).hasMatch();
+}
+
+bool E2e::stays(const std::function<bool()>& condition, int ms)
+{
+    for (const QDeadlineTimer deadline(ms); !deadline.hasExpired(); QTest::qWait(100))
+        if (!condition())
+            return false;
+    return condition();
 }
 
 QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
@@ -147,7 +161,7 @@ QRect x11Window(qint64 pid, const QString& title)
 QRect App::window(const QString& title, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    for (;; QThread::msleep(100)) {
+    for (;; QTest::qWait(100)) {
         const QRect r =
             E2e::wayland()
                 ? swayWindow(QJsonDocument::fromJson(E2e::run("swaymsg", {"-r", "-t", "get_tree"}))

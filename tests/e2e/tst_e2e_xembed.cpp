@@ -36,10 +36,17 @@ bool minimise(App& app, const QString& title)
                 .isNull();
 }
 
-// Opens the icon's menu and picks an item by its access key.
+// Opens the icon's menu and picks an item by its access key once the menu is on screen.
 bool menu(App& app, const QString& key)
 {
-    return E2e::click(trayIcon(app).center(), 3) && (QTest::qWait(500), E2e::keys({key}));
+    const auto windows = [&] {
+        return E2e::run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
+                                    QString::number(app.process().processId())})
+            .count('\n');
+    };
+    const qsizetype before = windows();
+    return E2e::click(trayIcon(app).center(), 3) &&
+           QTest::qWaitFor([&] { return windows() > before; }, E2e::patienceMs) && E2e::keys({key});
 }
 
 } // namespace
@@ -53,8 +60,7 @@ void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
 
     // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
     QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
-    QVERIFY(!app.window(optionsTitle).isNull());
-    QTest::qWait(500); // for the window manager to hand it the focus
+    QTRY_VERIFY(E2e::active(optionsTitle));
     // The colour list has the focus: "o" picks Orange. Then past Save, Cancel, About and the cheat
     // frame's "No" to its "Yes", on to the next frame's "Yes", and round to "Save and Close".
     QVERIFY(E2e::keys({"o", "Tab", "Tab", "Tab", "Tab", "Tab", "space", "Tab", "space", "Tab",
@@ -92,7 +98,7 @@ void tst_E2eXembed::icon()
         QVERIFY(menu(app, way));
     if (way == "x") {
         const QString pid = QString::number(app.process().processId());
-        QVERIFY(app.process().waitForFinished(5000));
+        QVERIFY(app.process().waitForFinished(E2e::patienceMs));
         QCOMPARE(app.process().exitCode(), 0);
         QVERIFY2(E2e::run("xdotool", {"search", "--onlyvisible", "--pid", pid}).isEmpty(),
                  "the icon outlived the program");
@@ -111,12 +117,11 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
     QVERIFY(app.press(client, HideToTray));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     QVERIFY(E2e::click(trayIcon(app).center()));
-    QVERIFY(!app.window(clockTitle).isNull());
-    QTest::qWait(500);
+    QTRY_VERIFY(E2e::active(clockTitle));
     QVERIFY(minimise(app, clockTitle));
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     // Not bounced back by the restore before.
-    QTest::qWait(1500);
-    QVERIFY(app.window(clockTitle, 0).isNull());
+    QVERIFY(E2e::stays([&] { return app.window(clockTitle, 0).isNull(); }, 1500));
 }
 
 void tst_E2eXembed::optionsMinimisedComeBackReachable()
@@ -131,7 +136,8 @@ void tst_E2eXembed::optionsMinimisedComeBackReachable()
     QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
     QVERIFY(menu(app, "s"));
     QCOMPARE(app.window(clockTitle), client);
-    QTest::qWait(500); // the window manager's restore ends before it takes clicks
+    // The window manager's restore ends before it takes clicks.
+    QTRY_VERIFY(E2e::active(clockTitle));
     QVERIFY(app.press(client, Options));
     QVERIFY(!app.window(optionsTitle).isNull());
     QVERIFY(!app.window(clockTitle, 0).isNull());
