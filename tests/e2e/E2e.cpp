@@ -57,6 +57,11 @@ bool E2e::keys(const QStringList& names)
     return !run("wtype", args).isNull();
 }
 
+QRect E2e::placement(const QRect& window)
+{
+    return wayland() ? QRect(QPoint(), window.size()) : window;
+}
+
 bool E2e::active(const QString& title)
 {
     const QByteArray name = run("xdotool", {"getactivewindow", "getwindowname"}).trimmed();

@@ -29,6 +29,9 @@ QImage grab(const QRect& area);
 bool click(const QPoint& at, int button = 1);
 // Key names as xdotool takes them; wtype takes the same.
 bool keys(const QStringList& names);
+// What of a window's place the program decides: all of it on X11; on Wayland, where the
+// compositor places windows, only the size.
+QRect placement(const QRect& window);
 // Whether the window with the keyboard focus has a title that matches (X11).
 bool active(const QString& title);
 // Whether a condition holds all through the next milliseconds: for what must not happen, which

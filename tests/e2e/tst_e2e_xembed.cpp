@@ -14,6 +14,7 @@ private slots:
     void icon_data();
     void icon();
     void minimiseAfterATrayRestoreHides();
+    void fullScreenAndBack();
     void optionsMinimisedComeBackReachable();
 };
 
@@ -122,6 +123,19 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     // Not bounced back by the restore before.
     QVERIFY(E2e::stays([&] { return app.window(clockTitle, 0).isNull(); }, 1500));
+    QVERIFY(E2e::click(trayIcon(app).center()));
+    QCOMPARE(app.window(clockTitle), client);
+}
+
+void tst_E2eXembed::fullScreenAndBack()
+{
+    App app;
+    const QRect client = app.window(clockTitle);
+    QVERIFY(app.press(client, FullScreen));
+    QTRY_VERIFY(app.window(clockTitle).width() > client.width());
+    // The button keeps the focus; it reads "Normal" now.
+    QVERIFY(E2e::keys({"space"}));
+    QTRY_COMPARE(app.window(clockTitle), client);
 }
 
 void tst_E2eXembed::optionsMinimisedComeBackReachable()
