@@ -1,6 +1,8 @@
 #include "E2e.h"
 
+#include "app/FaceDesign.h"
 #include "support/Face.h"
+#include "ui/Twips.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>
@@ -178,15 +180,20 @@ QRect App::window(const QString& title, int timeoutMs)
     }
 }
 
-bool App::press(const QRect& client, Button button)
+bool App::press(const QRect& client, const QString& caption)
 {
-    // Frame1 sits at (56, 24); the buttons are 97 x 25 px on its row 280 px down.
+    using namespace FaceDesign;
+    const Button tabOrder[] = {Command1, Command4, Command3, Command2};
+    const auto* b = std::find_if(std::begin(tabOrder), std::end(tabOrder), [&](const Button& b) {
+        return caption == QLatin1String(b.caption);
+    });
+    if (b == std::end(tabOrder))
+        return false;
     if (!E2e::wayland())
-        return E2e::click(client.topLeft() + QPoint(56 + button / 15 + 48, 24 + 280 + 12));
-    // No pointer on headless sway: Tab from "Full Screen" to "Close", "Hide to Tray", "Options".
-    return E2e::keys(QStringList(button == FullScreen   ? 0
-                                 : button == HideToTray ? 2
-                                                        : 3,
-                                 "Tab")
-                     << "space");
+        return E2e::click(client.topLeft() + Twips::rect(frameLeft + b->left,
+                                                         frameNormalTop + buttonTop, buttonWidth,
+                                                         buttonHeight)
+                                                 .center());
+    // No pointer on headless sway.
+    return E2e::keys(QStringList(int(b - std::begin(tabOrder)), "Tab") << "space");
 }

@@ -43,14 +43,6 @@ QTime faceTime(const QImage& client, QTime from, const QColor& lit);
 
 } // namespace E2e
 
-// The buttons' lefts, in twips.
-enum Button
-{
-    HideToTray = 0,
-    FullScreen = 1560,
-    Options = 4680
-};
-
 // One run of the program with a home of its own, started at once; from a time of day, when
 // given, and on from there.
 class App
@@ -66,8 +58,9 @@ public:
     // none shows within the time.
     QRect window(const QString& title = QStringLiteral("^Nimbex - "),
                  int timeoutMs = E2e::patienceMs);
-    // Presses a button of the normal window; on Wayland by keys from the first focus.
-    bool press(const QRect& client, Button button);
+    // Presses the button with that caption in the normal window, where the program puts it; on
+    // Wayland by keys from the first focus.
+    bool press(const QRect& client, const QString& caption);
 
 private:
     QTemporaryDir m_home;

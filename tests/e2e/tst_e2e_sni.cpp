@@ -49,7 +49,7 @@ void tst_E2eSni::hiddenWindow()
     const QRect client = app.window();
     QVERIFY(!client.isNull());
     QTRY_VERIFY2(!call({}, {}, {}).isEmpty(), "no item registered");
-    QVERIFY(app.press(client, HideToTray));
+    QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window("^Nimbex - ", 0).isNull());
 
     if (item == "Activate" || item == "ContextMenu") {

@@ -91,7 +91,7 @@ void tst_E2eXembed::icon()
     App app;
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
-    QVERIFY(app.press(client, HideToTray));
+    QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     if (way == "click")
         QVERIFY(E2e::click(trayIcon(app).center()));
@@ -115,7 +115,7 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
     App app;
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
-    QVERIFY(app.press(client, HideToTray));
+    QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     QVERIFY(E2e::click(trayIcon(app).center()));
     QTRY_VERIFY(E2e::active(clockTitle));
@@ -131,7 +131,7 @@ void tst_E2eXembed::fullScreenAndBack()
 {
     App app;
     const QRect client = app.window(clockTitle);
-    QVERIFY(app.press(client, FullScreen));
+    QVERIFY(app.press(client, "Full Screen"));
     QTRY_VERIFY(app.window(clockTitle).width() > client.width());
     // The button keeps the focus; it reads "Normal" now.
     QVERIFY(E2e::keys({"space"}));
@@ -152,7 +152,7 @@ void tst_E2eXembed::optionsMinimisedComeBackReachable()
     QCOMPARE(app.window(clockTitle), client);
     // The window manager's restore ends before it takes clicks.
     QTRY_VERIFY(E2e::active(clockTitle));
-    QVERIFY(app.press(client, Options));
+    QVERIFY(app.press(client, "Options"));
     QVERIFY(!app.window(optionsTitle).isNull());
     QVERIFY(!app.window(clockTitle, 0).isNull());
 }

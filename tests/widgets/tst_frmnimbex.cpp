@@ -171,7 +171,8 @@ void tst_frmNimbex::tick()
     w.Timer1_Timer();
     checkFace(w, time, lit);
     QString readout; // H2 H1 M2 M1 S2 S1
-    for (QLabel* digit : {w.lblh2, w.lblh1, w.lblm2, w.lblm1, w.lbls2, w.lbls1})
+    const ClockFace& f = *w.Frame1;
+    for (QLabel* digit : {f.lblh2, f.lblh1, f.lblm2, f.lblm1, f.lbls2, f.lbls1})
         readout += digit->text();
     QCOMPARE(readout, time.toString("hhmmss"));
     QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
@@ -192,7 +193,7 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
     frmNimbex& w = *m_w;
     // An empty store: no aids, blue lamps.
     w.Timer1_Timer();
-    QVERIFY(!w.lblh2->isVisible() && !w.lblh22->isVisible());
+    QVERIFY(!w.Frame1->lblh2->isVisible() && !w.Frame1->lblh22->isVisible());
     QCOMPARE(w.litColor(), QColor(0, 0, 255));
     const auto save = [&](frmOptions* d) {
         d->Combo1->setCurrentIndex(d->Combo1->findText(QStringLiteral("Orange")));
@@ -202,19 +203,19 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
     if (fromButton) {
         Widgets::ModalDriver driver(
             [&](QWidget* modal) { save(qobject_cast<frmOptions*>(modal)); });
-        w.Command2->click();
+        w.Frame1->Command2->click();
         QVERIFY(!driver.rescued);
     } else {
         w.Options->trigger();
         save(frmOptions::loaded());
         // The menu item read the store before the user acted; the next re-read brings the save.
         w.Timer1_Timer();
-        QVERIFY(!w.lblh22->isVisible());
+        QVERIFY(!w.Frame1->lblh22->isVisible());
         w.Options->trigger();
     }
     w.Timer1_Timer();
-    QCOMPARE(w.lblh2->isVisible(), fromButton);
-    QCOMPARE(w.lblh22->isVisible(), !fromButton);
+    QCOMPARE(w.Frame1->lblh2->isVisible(), fromButton);
+    QCOMPARE(w.Frame1->lblh22->isVisible(), !fromButton);
     QCOMPARE(w.litColor(), QColor(255, 128, 0));
 }
 
@@ -223,18 +224,18 @@ void tst_frmNimbex::fullScreenAndBack()
     frmNimbex& w = *m_w;
     const QRect before = w.geometry();
     QCOMPARE(before.size(), QSize(510, 339));
-    w.Command1->click();
+    w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 2);
-    QCOMPARE(w.Command1->text(), QStringLiteral("Normal"));
+    QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Normal"));
     QTRY_VERIFY(w.width() > 510);
     // The face is centred on the outer window, title bar and border included.
     const QRect outer(QPoint(), w.frameGeometry().size());
     QTRY_VERIFY((w.Frame1->geometry().center() - outer.center()).manhattanLength() <= 2);
 
-    w.Command1->click();
+    w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 0);
-    QCOMPARE(w.Command1->text(), QStringLiteral("Full Screen"));
-    QTRY_COMPARE(w.geometry(), before);         // where it was, as big as it was
+    QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Full Screen"));
+    QTRY_COMPARE(w.geometry(), before); // where it was, as big as it was
     QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed again, not to be dragged bigger
     QCOMPARE(w.Frame1->pos(), Twips::point(Face::normalLeft, Face::normalTop));
 }
@@ -261,12 +262,12 @@ void tst_frmNimbex::trayMessages()
     QFETCH(int, state);
     frmNimbex& w = *m_w;
     if (fullScreen) {
-        w.Command1->click();
+        w.Frame1->Command1->click();
         QTRY_VERIFY(w.WindowState() == 2 && w.width() > 510);
     }
     const QRect before = w.geometry();
     if (hideToTray)
-        w.Command3->click();
+        w.Frame1->Command3->click();
     else
         w.showMinimized();
     // Without a tray nothing could bring a hidden window back: it stays on the task bar.
@@ -279,7 +280,7 @@ void tst_frmNimbex::trayMessages()
         w.Show->trigger();
     QTRY_COMPARE(w.WindowState(), state);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.Command1->text(), fullScreen ? "Normal" : "Full Screen");
+    QCOMPARE(w.Frame1->Command1->text(), fullScreen ? "Normal" : "Full Screen");
     QTRY_COMPARE(w.geometry(), before); // where it was, as big as it was
 }
 
@@ -318,7 +319,7 @@ void tst_frmNimbex::closingDeletesTheIcon()
     QCOMPARE(ShellTray::toolTip(hWnd, 1), QStringLiteral("Nimbex - DoubleClick to Show"));
     QTimer::singleShot(0, m_w.get(), [&] {
         if (how == "Close")
-            m_w->Command4->click();
+            m_w->Frame1->Command4->click();
         else if (how == "Exit")
             m_w->Exit->trigger();
         else
