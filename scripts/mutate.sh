@@ -20,25 +20,25 @@ whats=() files=() olds=() news=() tests=()
 fault() { whats+=("$1") files+=("$2") olds+=("$3") news+=("$4") tests+=("$5"); }
 
 # ---- The face ----
-fault "a lamp drawn 2 px below its place" app/frmNimbex.cpp \
+fault "a lamp drawn 2 px below its place" app/ClockFace.cpp \
     '"m8", "lblm18", 3000, 240}' '"m8", "lblm18", 3000, 270}' tst_frmnimbex
-fault "bit labels a pixel low" app/frmNimbex.cpp \
+fault "bit labels a pixel low" app/ClockFace.cpp \
     'bitLabelDrop = 120;' 'bitLabelDrop = 135;' tst_frmnimbex
-fault "a colon 2 px right" app/frmNimbex.cpp \
+fault "a colon 2 px right" app/ClockFace.cpp \
     '"lblc1", ":", 3840,' '"lblc1", ":", 3870,' tst_frmnimbex
-fault "lamps 2 px narrow" app/frmNimbex.cpp \
+fault "lamps 2 px narrow" app/ClockFace.cpp \
     'lampWidth = 855,' 'lampWidth = 825,' tst_frmnimbex
-fault "the face a pixel low in the normal view" app/frmNimbex.cpp \
+fault "the face a pixel low in the normal view" app/FaceDesign.h \
     'frameNormalTop = 360;' 'frameNormalTop = 375;' tst_frmnimbex
-fault "Tab from Close to Options" app/frmNimbex.cpp \
+fault "Tab from Close to Options" app/ClockFace.cpp \
     'setTabOrder(Command3, Command2);' 'setTabOrder(Command2, Command3);' xembed
 
 # ---- The tick ----
-fault "a lamp left lit from the second before" app/frmNimbex.cpp \
+fault "a lamp left lit from the second before" app/ClockFace.cpp \
     'if (m_lamps[i]->BackColor() != colours[i]) {' \
     'if (ones[i] && m_lamps[i]->BackColor() != colours[i]) {' tst_frmnimbex
-fault "the bit labels follow the cheat setting" app/frmNimbex.cpp \
-    'show(label, cNum);' 'show(label, cheat);' tst_frmnimbex
+fault "the bit labels follow the cheat setting" app/ClockFace.cpp \
+    'show(label, bitLabels);' 'show(label, cheatLabels);' tst_frmnimbex
 fault "a tens digit at its highest never lit" app/BcdDigits.cpp \
     'tens <= maxTens' 'tens < maxTens' tst_frmnimbex
 fault "the tick aimed a millisecond early" app/TickSchedule.cpp \
@@ -133,66 +133,70 @@ found_once() {
     [ "$rest" != "$text" ] && [[ $rest != *"${olds[$1]}"* ]]
 }
 
-if [ "${1:-}" = --list ]; then
-    for i in "${!whats[@]}"; do
-        found_once "$i" "$root" && mark="" || mark="STALE "
-        printf '%2d %s%s: %s\n' $((i + 1)) "$mark" "${files[i]}" "${whats[i]}"
+# All of it read before it starts: the list above may be edited while a run goes on.
+main() {
+    if [ "${1:-}" = --list ]; then
+        for i in "${!whats[@]}"; do
+            found_once "$i" "$root" && mark="" || mark="STALE "
+            printf '%2d %s%s: %s\n' $((i + 1)) "$mark" "${files[i]}" "${whats[i]}"
+        done
+        exit 0
+    fi
+    chosen=("$@")
+    ((${#chosen[@]})) || mapfile -t chosen < <(seq "${#whats[@]}")
+
+    # A copy of the tree as it is now, uncommitted changes included; files keep their times, so the
+    # build left from the last run only compiles what differs.
+    src="$work/src" build="$work/build"
+    rm -rf "$src" && mkdir -p "$src" "$build" || exit 1
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+        tar -xf - -C "$src" || exit 1
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null ||
+        exit 1
+
+    # Runs the tests matching $1 (all when empty); prints the failed ones, and fails with them.
+    suite() {
+        local out
+        out=$(cd "$build" && ctest --timeout 300 ${1:+-R "$1"} 2>&1) && return 0
+        grep -E '^\s+[0-9]+ - ' <<<"$out" | sed -E 's/^\s+[0-9]+ - ([^ ]+).*/\1/' | tr '\n' ' '
+        return 1
+    }
+
+    echo "Building the unchanged copy and running the whole suite on it first"
+    cmake --build "$build" >"$work/build.log" 2>&1 || { echo "The copy does not build: $work/build.log"; exit 1; }
+    if failed=$(suite ""); then :; else
+        echo "The suite is red without any fault ($failed): fix that first"
+        exit 1
+    fi
+
+    caught=0 escaped=0 stale=0 broken=0
+    for n in "${chosen[@]}"; do
+        i=$((n - 1))
+        file="$src/${files[i]}" old=${olds[i]} new=${news[i]}
+        label=$(printf '%2d %s' "$n" "${whats[i]}")
+        if ! found_once "$i" "$src"; then
+            echo "STALE    $label: not found once in ${files[i]}"
+            stale=$((stale + 1))
+            continue
+        fi
+        text=$(cat "$file")
+        cp -p "$file" "$file.orig"
+        printf '%s\n' "${text/"$old"/"$new"}" >"$file"
+        if ! cmake --build "$build" >"$work/build.log" 2>&1; then
+            echo "NO BUILD $label: see $work/build.log"
+            broken=$((broken + 1))
+        elif failed=$(suite "${tests[i]}") && failed=$(suite ""); then
+            echo "ESCAPED  $label"
+            escaped=$((escaped + 1))
+        else
+            echo "caught   $label by $failed"
+            caught=$((caught + 1))
+        fi
+        mv "$file.orig" "$file" && touch "$file" # a fresh time, so the next build compiles it again
     done
-    exit 0
-fi
-chosen=("$@")
-((${#chosen[@]})) || mapfile -t chosen < <(seq "${#whats[@]}")
-
-# A copy of the tree as it is now, uncommitted changes included; files keep their times, so the
-# build left from the last run only compiles what differs.
-src="$work/src" build="$work/build"
-rm -rf "$src" && mkdir -p "$src" "$build" || exit 1
-(cd "$root" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
-    tar -xf - -C "$src" || exit 1
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null ||
-    exit 1
-
-# Runs the tests matching $1 (all when empty); prints the failed ones, and fails with them.
-suite() {
-    local out
-    out=$(cd "$build" && ctest --timeout 300 ${1:+-R "$1"} 2>&1) && return 0
-    grep -E '^\s+[0-9]+ - ' <<<"$out" | sed -E 's/^\s+[0-9]+ - ([^ ]+).*/\1/' | tr '\n' ' '
-    return 1
+    echo "Score: $caught caught, $escaped escaped, $stale stale, $broken not building, of ${#chosen[@]}"
 }
-
-echo "Building the unchanged copy and running the whole suite on it first"
-cmake --build "$build" >"$work/build.log" 2>&1 || { echo "The copy does not build: $work/build.log"; exit 1; }
-if failed=$(suite ""); then :; else
-    echo "The suite is red without any fault ($failed): fix that first"
-    exit 1
-fi
-
-caught=0 escaped=0 stale=0 broken=0
-for n in "${chosen[@]}"; do
-    i=$((n - 1))
-    file="$src/${files[i]}" old=${olds[i]} new=${news[i]}
-    label=$(printf '%2d %s' "$n" "${whats[i]}")
-    if ! found_once "$i" "$src"; then
-        echo "STALE    $label: not found once in ${files[i]}"
-        stale=$((stale + 1))
-        continue
-    fi
-    text=$(cat "$file")
-    cp -p "$file" "$file.orig"
-    printf '%s\n' "${text/"$old"/"$new"}" >"$file"
-    if ! cmake --build "$build" >"$work/build.log" 2>&1; then
-        echo "NO BUILD $label: see $work/build.log"
-        broken=$((broken + 1))
-    elif failed=$(suite "${tests[i]}") && failed=$(suite ""); then
-        echo "ESCAPED  $label"
-        escaped=$((escaped + 1))
-    else
-        echo "caught   $label by $failed"
-        caught=$((caught + 1))
-    fi
-    mv "$file.orig" "$file" && touch "$file" # a fresh time, so the next build compiles it again
-done
-cmake --build "$build" >/dev/null 2>&1
-echo "Score: $caught caught, $escaped escaped, $stale stale, $broken not building, of ${#chosen[@]}"
+main "$@"
+exit
