@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMenu>
@@ -36,8 +38,14 @@ bool onStatusNotifierHost()
         if (!bus.isConnected() || !bus.interface() ||
             !bus.interface()->isServiceRegistered(watcher))
             return false;
-        QDBusInterface host(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
-        return host.isValid() && host.property("IsStatusNotifierHostRegistered").toBool();
+        // A plain property read: an interface object would introspect the watcher first, and
+        // the bus keeps what introspection learns until the program ends, unfreed.
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            watcher, QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+        const QDBusReply<QDBusVariant> registered = bus.call(get);
+        return registered.isValid() && registered.value().variant().toBool();
     }();
     return answer;
 }

@@ -8,15 +8,10 @@
 
 namespace {
 
-QString confFile(const TempStore& store)
-{
-    return QDir(store.path()).filePath(QStringLiteral("Vantrel.conf"));
-}
-
 // The store's file, read or replaced whole.
 QByteArray raw(const TempStore& store, const QByteArray& replacement = {})
 {
-    QFile file(confFile(store));
+    QFile file(store.file());
     if (replacement.isNull())
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     return file.open(QIODevice::WriteOnly) && file.write(replacement) ? replacement : "unwritten";
@@ -111,7 +106,7 @@ void tst_Core::handEdited()
     if (!after.isEmpty())
         QCOMPARE(raw(store), after);
     // Qt's own reader finds in the saved file every value the program finds there.
-    QSettings ours(confFile(store), ConfFile::format()), qt(confFile(store), QSettings::IniFormat);
+    QSettings ours(store.file(), ConfFile::format()), qt(store.file(), QSettings::IniFormat);
     for (const QString& key : ours.allKeys())
         QCOMPARE(qt.value(key), ours.value(key));
 }
