@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
-#include <cstdio>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSettings, "nimbex.settings")
 
 std::function<void(const QString&)> s_readObserver;
 
@@ -19,8 +21,7 @@ void reportOnce(const QString& what)
     if (reported)
         return;
     reported = true;
-    std::fprintf(stderr, "nimbex: %s; the clock runs on with the choices it has\n",
-                 qPrintable(what));
+    qCWarning(lcSettings, "%s; the clock runs on with the choices it has", qPrintable(what));
 }
 
 // Without HOME (nor XDG_CONFIG_HOME) Qt would put the file under the root folder.
