@@ -1,3 +1,4 @@
+#include "about/AppVersion.h"
 #include "app/TickSchedule.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -40,6 +42,7 @@ private slots:
     void readingWritesNothing();
     void handEdited_data();
     void handEdited();
+    void versionWithoutADisplay();
 };
 
 void tst_Core::tickLandsJustPastTheNextSecond_data()
@@ -113,6 +116,18 @@ void tst_Core::handEdited()
     QCOMPARE(read(Settings::colorKey, QString()), QStringLiteral("&HFFFF"));
     if (!after.isEmpty())
         QCOMPARE(raw(store), after);
+}
+
+void tst_Core::versionWithoutADisplay()
+{
+    // Told on a platform no window could open on.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "none");
+    QProcess nimbex;
+    nimbex.setProcessEnvironment(env);
+    nimbex.start(qEnvironmentVariable("NIMBEX_BINARY"), {"--version"});
+    QVERIFY(nimbex.waitForFinished());
+    QCOMPARE(nimbex.readAll(), "Nimbex " + AppVersion::current().text().toUtf8() + "\n");
 }
 
 QTEST_GUILESS_MAIN(tst_Core)
