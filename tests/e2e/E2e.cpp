@@ -1,13 +1,15 @@
 #include "E2e.h"
 
+#include "app/FaceDesign.h"
 #include "support/Face.h"
+#include "ui/Twips.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QThread>
+#include <QTest>
 
 bool E2e::wayland()
 {
@@ -55,6 +57,25 @@ bool E2e::keys(const QStringList& names)
         args << "-k" << name << "-s"
              << "100";
     return !run("wtype", args).isNull();
+}
+
+QRect E2e::placement(const QRect& window)
+{
+    return wayland() ? QRect(QPoint(), window.size()) : window;
+}
+
+bool E2e::active(const QString& title)
+{
+    const QByteArray name = run("xdotool", {"getactivewindow", "getwindowname"}).trimmed();
+    return !name.isNull() && QRegularExpression(title).match(QString::fromUtf8(name)).hasMatch();
+}
+
+bool E2e::stays(const std::function<bool()>& condition, int ms)
+{
+    for (const QDeadlineTimer deadline(ms); !deadline.hasExpired(); QTest::qWait(100))
+        if (!condition())
+            return false;
+    return condition();
 }
 
 QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
@@ -147,7 +168,7 @@ QRect x11Window(qint64 pid, const QString& title)
 QRect App::window(const QString& title, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    for (;; QThread::msleep(100)) {
+    for (;; QTest::qWait(100)) {
         const QRect r =
             E2e::wayland()
                 ? swayWindow(QJsonDocument::fromJson(E2e::run("swaymsg", {"-r", "-t", "get_tree"}))
@@ -159,15 +180,20 @@ QRect App::window(const QString& title, int timeoutMs)
     }
 }
 
-bool App::press(const QRect& client, Button button)
+bool App::press(const QRect& client, const QString& caption)
 {
-    // Frame1 sits at (56, 24); the buttons are 97 x 25 px on its row 280 px down.
+    using namespace FaceDesign;
+    const Button tabOrder[] = {Command1, Command4, Command3, Command2};
+    const auto* b = std::find_if(std::begin(tabOrder), std::end(tabOrder), [&](const Button& b) {
+        return caption == QLatin1String(b.caption);
+    });
+    if (b == std::end(tabOrder))
+        return false;
     if (!E2e::wayland())
-        return E2e::click(client.topLeft() + QPoint(56 + button / 15 + 48, 24 + 280 + 12));
-    // No pointer on headless sway: Tab from "Full Screen" to "Close", "Hide to Tray", "Options".
-    return E2e::keys(QStringList(button == FullScreen   ? 0
-                                 : button == HideToTray ? 2
-                                                        : 3,
-                                 "Tab")
-                     << "space");
+        return E2e::click(client.topLeft() + Twips::rect(frameLeft + b->left,
+                                                         frameNormalTop + buttonTop, buttonWidth,
+                                                         buttonHeight)
+                                                 .center());
+    // No pointer on headless sway.
+    return E2e::keys(QStringList(int(b - std::begin(tabOrder)), "Tab") << "space");
 }
