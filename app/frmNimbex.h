@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Variant.h"
+#include "app/WindowStates.h"
 
 #include <QColor>
-#include <QRect>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -14,7 +14,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTimer;
 class SecondTimer;
 
 // The clock window: 20 lamps in six columns of binary-coded decimal (HH MM SS, weights 8-4-2-1),
@@ -92,9 +91,7 @@ public:
     // The window's coordinates are twips; the tray decoding depends on it.
     int ScaleMode = 1;
 
-    // 0 normal, 1 minimised, 2 maximised.
-    int WindowState() const;
-    void setWindowStateValue(int state);
+    WindowStates::State WindowState() const;
 
     // The lamps and labels in the orders the tick walks them.
     const std::vector<Lamp*>& lamps() const { return m_lamps; }
@@ -131,12 +128,11 @@ private:
     void readColor();
     void placeFrame(double leftTwips, double topTwips);
     void centreFrameOnWindow();
-    void followWindowState(Qt::WindowStates oldState);
-    void liftSizeLimits();
-    bool sizeLimitsLifted() const;
-    void restoreNormalSize();
+    void setFullScreenView(bool on);
     void showNormalView();
-    void checkMaximised();
+    void fallBackToNormalView();
+    WindowStates::State viewState() const;
+    void restore();
     bool isOnScreen() const;
     bool trayIconShowing() const;
     void keepReachable();
@@ -148,9 +144,8 @@ private:
     std::vector<QLabel*> m_bitLabels;        // lbls11, lbls12, ... lblh22
     std::vector<QLabel*> m_cheatLabels;      // lbl1, lbl2, lbl4, lbl8, lbls1 ... lblc2
     std::array<FieldControls, 3> m_fields{}; // seconds, minutes, hours
-    QRect m_normalGeometry;
     bool m_shownOnce = false;
     bool m_faceStale = false; // a tick was saved while nothing showed
     bool m_restoring = false; // shown again from the tray; not to be hidden on the way
-    QTimer* m_maximiseCheck = nullptr;
+    WindowStates* m_states = nullptr;
 };

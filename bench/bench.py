@@ -119,7 +119,7 @@ def tree_state():
 
 
 def find_xserver():
-    """The Xvfb that tests/e2e/desktop.sh started beside us."""
+    """The Xvfb that scripts/desktop.sh started beside us."""
     if os.environ.get("NIMBEX_BENCH_XPID"):
         return int(os.environ["NIMBEX_BENCH_XPID"])
     parent = os.getppid()

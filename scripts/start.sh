@@ -11,8 +11,8 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 shot=${NIMBEX_SCREENSHOT:-$build/nimbex-face.png}
-# shellcheck source=tests/e2e/desktop.sh
-exec bash "$root/tests/e2e/desktop.sh" openbox -- bash -c '
+# shellcheck source=scripts/desktop.sh
+exec bash "$root/scripts/desktop.sh" openbox -- bash -c '
     "$1/nimbex" & pid=$!
     win=$(xdotool search --sync --pid "$pid" --onlyvisible --name "^Nimbex" | head -n 1)
     sleep 2.5

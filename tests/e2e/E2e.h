@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTime>
 
-// Drives the real program on the desktop tests/e2e/desktop.sh started (X11 or sway) as a user
+// Drives the real program on the desktop scripts/desktop.sh started (X11 or sway) as a user
 // would: its windows on screen, their pixels, the keyboard and the pointer.
 namespace E2e {
 
