@@ -10,8 +10,12 @@
 namespace E2e {
 
 bool wayland();
+// Driven over the accessibility bus (tests/e2e/atspi.py), where nothing else reaches the program.
+bool atspi();
+QByteArray atspi(qint64 pid, const QStringList& arguments);
 // A command's standard output; null when it fails.
 QByteArray run(const QString& program, const QStringList& arguments);
+// Null where the desktop lends no screenshots to a test (GNOME, KDE on Wayland).
 QImage grab(const QRect& area);
 bool click(const QPoint& at, int button = 1);
 // Key names as xdotool takes them; wtype takes the same.

@@ -3,7 +3,7 @@
 # desktop (Weston, GNOME, KDE): its windows and their sizes, the face's time, its buttons.
 #   atspi.py PID window TITLE-REGEX   "WIDTH HEIGHT" of that showing window; fails when none
 #   atspi.py PID face                 the time the face shows, as a screen reader reads it
-#   atspi.py PID press NAME           presses the button of that name
+#   atspi.py PID press NAME-REGEX     presses the button of that name
 #   atspi.py PID apps                 the names of the applications the program has on the bus
 import re
 import sys
@@ -44,7 +44,7 @@ def main():
                 return 0
     elif what == "press":
         for n in nodes:
-            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == sys.argv[3]:
+            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and re.fullmatch(sys.argv[3], n.name):
                 n.queryAction().doAction(0)
                 return 0
     return 1
