@@ -120,13 +120,15 @@ weston)
     ;;
 gnome*)
     system_bus
-    # The Overview it opens in hides every window: a small extension of the run's own leaves it.
+    # The Overview it opens in hides every window: a small extension of the run's own leaves it,
+    # and lets its screenshot call answer (org.gnome.Shell.Screenshot).
     ext="$HOME/.local/share/gnome-shell/extensions/nimbex-desktop@tests"
     mkdir -p "$ext"
     echo '{"uuid": "nimbex-desktop@tests", "name": "desktop", "description": "-", "shell-version": ["43"]}' >"$ext/metadata.json"
     echo 'const Main = imports.ui.main; function init() {} function disable() {}
-function enable() { Main.layoutManager.connect("startup-complete", () => Main.overview.hide()); }' >"$ext/extension.js"
+function enable() { global.context.unsafe_mode = true; Main.layoutManager.connect("startup-complete", () => Main.overview.hide()); }' >"$ext/extension.js"
     gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com', 'nimbex-desktop@tests']"
+    export XDG_CURRENT_DESKTOP=GNOME # as a GNOME session has it: Qt then takes GTK's theme
     XDG_SESSION_TYPE=wayland gnome-shell --headless --wayland --virtual-monitor 1280x800 \
         --wayland-display=nimbex >"$work/gnome.log" 2>&1 &
     pids+=($!)

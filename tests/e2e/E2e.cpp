@@ -192,7 +192,9 @@ QRect x11Window(qint64 pid, const QString& title)
 
 QRect App::window(const QString& title, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
+    // A look over the accessibility bus takes a second or two, and a program's first
+    // registration there longer.
+    const QDeadlineTimer deadline(E2e::atspi() ? 3 * timeoutMs : timeoutMs);
     for (;; QThread::msleep(100)) {
         const QRect r =
             E2e::atspi() && E2e::wayland() ? atspiWindow(m_process.processId(), title)
