@@ -109,6 +109,16 @@ system_bus() {
     pids+=("$pid")
     export DBUS_SYSTEM_BUS_ADDRESS
 }
+plasma() {
+    kded5 >"$work/kded.log" 2>&1 &
+    pids+=($!)
+    # The watcher the tray host needs is a module of kded's later phase, which only a session
+    # manager would start.
+    until_true 600 gdbus call -e -d org.kde.kded5 -o /kded -m org.kde.kded5.loadModule \
+        statusnotifierwatcher || fail "kded did not start"
+    plasmashell --no-respawn >"$work/plasma.log" 2>&1 &
+    pids+=($!)
+}
 case $kind in
 weston)
     weston --backend=headless-backend.so --use-pixman --width=1280 --height=800 --socket=nimbex \
@@ -152,10 +162,7 @@ kdewl)
     pids+=($!)
     wayland nimbex
     dbus-update-activation-environment WAYLAND_DISPLAY QT_QPA_PLATFORM
-    kded5 >"$work/kded.log" 2>&1 &
-    pids+=($!)
-    plasmashell --no-respawn >"$work/plasma.log" 2>&1 &
-    pids+=($!)
+    plasma
     until_true 600 tray_host || fail "Plasma's tray did not come up"
     "$@"
     exit $?
@@ -195,10 +202,7 @@ if [ "$kind" = kde ]; then
     dbus-update-activation-environment DISPLAY
     kwin_x11 >"$work/kwin.log" 2>&1 &
     pids+=($!)
-    kded5 >"$work/kded.log" 2>&1 &
-    pids+=($!)
-    plasmashell --no-respawn >"$work/plasma.log" 2>&1 &
-    pids+=($!)
+    plasma
     until_true 600 tray_host || fail "Plasma's tray did not come up"
 elif [ "$kind" != bare ]; then
     openbox >"$work/openbox.log" 2>&1 &
