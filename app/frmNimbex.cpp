@@ -1,28 +1,23 @@
 #include "app/frmNimbex.h"
 
-#include "app/BcdDigits.h"
 #include "app/Clock.h"
-#include "app/Lamp.h"
+#include "app/FaceDesign.h"
 #include "app/SecondTimer.h"
 #include "app/WindowStates.h"
 #include "resources/Resources.h"
-#include "settings/BoolText.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 #include "settings/frmOptions.h"
 #include "tray/ShellTray.h"
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"
 #include "ui/ColorValue.h"
-#include "ui/Fonts.h"
 #include "ui/SystemColors.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -33,105 +28,11 @@ namespace {
 
 // Twips of the design.
 constexpr double clientWidth = 7650, clientHeight = 5085;
-constexpr double frameLeft = 840, frameDesignTop = 240, frameNormalTop = 360;
-constexpr double frameWidth = 6735, frameHeight = 4695;
-constexpr double lampWidth = 855, lampHeight = 735;
-constexpr double labelHeight = 495, bitLabelDrop = 120;
-constexpr double buttonTop = 4200, buttonWidth = 1455, buttonHeight = 375;
-constexpr double faceFontPoints = 20.25, buttonFontPoints = 8.25;
+using FaceDesign::frameHeight, FaceDesign::frameWidth;
+using FaceDesign::frameLeft, FaceDesign::frameNormalTop;
 
-const QString fullScreenCaption = QStringLiteral("Full Screen");
+const QString fullScreenCaption = QString::fromLatin1(FaceDesign::Command1.caption);
 const QString normalCaption = QStringLiteral("Normal");
-
-struct LampDesign
-{
-    Lamp* frmNimbex::*lamp;
-    QLabel* frmNimbex::*bit;
-    const char* lampName;
-    const char* bitName;
-    double left, top;
-};
-
-// Columns stand 960 twips apart, rows 840; the tens columns lack the weights they never need.
-const LampDesign lampDesigns[] = {
-    {&frmNimbex::h12, &frmNimbex::lblh22, "h12", "lblh22", 120, 1920},
-    {&frmNimbex::h11, &frmNimbex::lblh21, "h11", "lblh21", 120, 2760},
-    {&frmNimbex::h8, &frmNimbex::lblh18, "h8", "lblh18", 1080, 240},
-    {&frmNimbex::h4, &frmNimbex::lblh14, "h4", "lblh14", 1080, 1080},
-    {&frmNimbex::h2, &frmNimbex::lblh12, "h2", "lblh12", 1080, 1920},
-    {&frmNimbex::h1, &frmNimbex::lblh11, "h1", "lblh11", 1080, 2760},
-    {&frmNimbex::m14, &frmNimbex::lblm24, "m14", "lblm24", 2040, 1080},
-    {&frmNimbex::m12, &frmNimbex::lblm22, "m12", "lblm22", 2040, 1920},
-    {&frmNimbex::m11, &frmNimbex::lblm21, "m11", "lblm21", 2040, 2760},
-    {&frmNimbex::m8, &frmNimbex::lblm18, "m8", "lblm18", 3000, 240},
-    {&frmNimbex::m4, &frmNimbex::lblm14, "m4", "lblm14", 3000, 1080},
-    {&frmNimbex::m2, &frmNimbex::lblm12, "m2", "lblm12", 3000, 1920},
-    {&frmNimbex::m1, &frmNimbex::lblm11, "m1", "lblm11", 3000, 2760},
-    {&frmNimbex::s14, &frmNimbex::lbls24, "s14", "lbls24", 3960, 1080},
-    {&frmNimbex::s12, &frmNimbex::lbls22, "s12", "lbls22", 3960, 1920},
-    {&frmNimbex::s11, &frmNimbex::lbls21, "s11", "lbls21", 3960, 2760},
-    {&frmNimbex::s8, &frmNimbex::lbls18, "s8", "lbls18", 4920, 240},
-    {&frmNimbex::s4, &frmNimbex::lbls14, "s4", "lbls14", 4920, 1080},
-    {&frmNimbex::s2, &frmNimbex::lbls12, "s2", "lbls12", 4920, 1920},
-    {&frmNimbex::s1, &frmNimbex::lbls11, "s1", "lbls11", 4920, 2760},
-};
-
-struct CheatDesign
-{
-    QLabel* frmNimbex::*label;
-    const char* name;
-    const char* caption;
-    double left, top, width;
-    Qt::Alignment align;
-};
-
-// In the order the tick switches them.
-const CheatDesign cheatDesigns[] = {
-    {&frmNimbex::lbl1, "lbl1", "1", 5880, 2880, 855, Qt::AlignHCenter},
-    {&frmNimbex::lbl2, "lbl2", "2", 5880, 2040, 855, Qt::AlignHCenter},
-    {&frmNimbex::lbl4, "lbl4", "4", 5880, 1200, 855, Qt::AlignHCenter},
-    {&frmNimbex::lbl8, "lbl8", "8", 5880, 360, 855, Qt::AlignHCenter},
-    {&frmNimbex::lbls1, "lbls1", "S1", 4920, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lbls2, "lbls2", "S2", 3960, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lblm1, "lblm1", "M1", 3000, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lblm2, "lblm2", "M2", 2040, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lblh1, "lblh1", "H1", 1080, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lblh2, "lblh2", "H2", 120, 3600, 855, Qt::AlignHCenter},
-    {&frmNimbex::lblc1, "lblc1", ":", 3840, 3600, 255, Qt::AlignLeft},
-    {&frmNimbex::lblc2, "lblc2", ":", 1920, 3600, 255, Qt::AlignLeft},
-};
-
-// "m14" is the minutes-tens lamp of weight 4, "h8" the hours-units lamp of weight 8.
-QString lampAccessibleName(const char* name)
-{
-    const QString n = QString::fromLatin1(name);
-    const QString field = n[0] == QLatin1Char('h')   ? QStringLiteral("Hours")
-                          : n[0] == QLatin1Char('m') ? QStringLiteral("Minutes")
-                                                     : QStringLiteral("Seconds");
-    const bool tens = n.size() == 3;
-    return QStringLiteral("%1 %2, weight %3")
-        .arg(field, tens ? QStringLiteral("tens") : QStringLiteral("units"), n.back());
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
-                  Qt::Alignment align, const QFont& font)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->hide();
-    return label;
-}
-
-QPalette whitePalette(QPalette palette)
-{
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    return palette;
-}
 
 } // namespace
 
@@ -141,11 +42,15 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("frmNimbex"));
     setWindowTitle(QStringLiteral("Nimbex - Copyright \u00A9 2026 Vantrel"));
     setWindowIcon(Resources::appIcon());
-    setPalette(whitePalette(palette()));
+    setPalette(SystemColors::whitePalette(palette()));
     setAutoFillBackground(true);
     m_states = new WindowStates(this, Twips::size(clientWidth, clientHeight));
 
-    buildLayout();
+    Frame1 = new ClockFace(this);
+    connect(Frame1->Command1, &QPushButton::clicked, this, &frmNimbex::Command1_Click);
+    connect(Frame1->Command2, &QPushButton::clicked, this, &frmNimbex::Command2_Click);
+    connect(Frame1->Command3, &QPushButton::clicked, this, &frmNimbex::Command3_Click);
+    connect(Frame1->Command4, &QPushButton::clicked, this, &frmNimbex::Command4_Click);
     buildMenu();
 
     Timer1 = new SecondTimer(m_clock, this);
@@ -164,87 +69,6 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
 }
 
 frmNimbex::~frmNimbex() = default;
-
-void frmNimbex::buildLayout()
-{
-    Frame1 = new QWidget(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setAutoFillBackground(true);
-    Frame1->setGeometry(Twips::rect(frameLeft, frameDesignTop, frameWidth, frameHeight));
-    Frame1->setAccessibleName(QStringLiteral("Clock face"));
-    Frame1->setAccessibleDescription(QStringLiteral("Binary clock: hours, minutes and seconds"));
-
-    const QFont faceFont = Fonts::tahoma(faceFontPoints, true);
-
-    // Lamps first, so the bit labels created after them lie on top.
-    for (const LampDesign& d : lampDesigns) {
-        auto* lamp = new Lamp(Frame1);
-        lamp->setObjectName(QLatin1String(d.lampName));
-        lamp->setAccessibleName(lampAccessibleName(d.lampName));
-        lamp->setGeometry(Twips::rect(d.left, d.top, lampWidth, lampHeight));
-        this->*d.lamp = lamp;
-    }
-    for (const LampDesign& d : lampDesigns) {
-        this->*d.bit = makeLabel(Frame1, d.bitName, QStringLiteral("0"),
-                                 Twips::rect(d.left, d.top + bitLabelDrop, lampWidth, labelHeight),
-                                 Qt::AlignHCenter, faceFont);
-    }
-    for (const CheatDesign& d : cheatDesigns) {
-        QLabel* label =
-            makeLabel(Frame1, d.name, QString::fromLatin1(d.caption),
-                      Twips::rect(d.left, d.top, d.width, labelHeight), d.align, faceFont);
-        this->*d.label = label;
-        m_cheatLabels.push_back(label);
-    }
-
-    // Seconds, minutes, hours: the order the tick walks them, and the order of lamps().
-    m_fields = {{{lbls1, lbls2, 0, 3, BcdDigits::sexagesimalMaxTens},
-                 {lblm1, lblm2, 7, 3, BcdDigits::sexagesimalMaxTens},
-                 {lblh1, lblh2, 14, 2, BcdDigits::hoursMaxTens}}};
-    const std::array<std::array<Lamp*, 7>, 3> lampsByField{{
-        {s1, s2, s4, s8, s11, s12, s14},
-        {m1, m2, m4, m8, m11, m12, m14},
-        {h1, h2, h4, h8, h11, h12, nullptr},
-    }};
-    const std::array<std::array<QLabel*, 7>, 3> bitsByField{{
-        {lbls11, lbls12, lbls14, lbls18, lbls21, lbls22, lbls24},
-        {lblm11, lblm12, lblm14, lblm18, lblm21, lblm22, lblm24},
-        {lblh11, lblh12, lblh14, lblh18, lblh21, lblh22, nullptr},
-    }};
-    for (int f = 0; f < 3; ++f) {
-        for (int i = 0; i < 7 && lampsByField[f][i]; ++i) {
-            m_lamps.push_back(lampsByField[f][i]);
-            m_bitLabels.push_back(bitsByField[f][i]);
-        }
-    }
-
-    // Created in tab order: "Full Screen", "Close", "Hide to Tray", "Options"; they read
-    // "Hide to Tray", "Full Screen", "Close", "Options" from left to right.
-    const QFont buttonFont = Fonts::tahoma(buttonFontPoints, true);
-    auto makeButton = [&](const char* name, const QString& caption, double left) {
-        auto* button = new QPushButton(caption, Frame1);
-        button->setObjectName(QLatin1String(name));
-        button->setFont(buttonFont);
-        button->setPalette(whitePalette(button->palette()));
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        button->setGeometry(Twips::rect(left, buttonTop, buttonWidth, buttonHeight));
-        return button;
-    };
-    Command1 = makeButton("Command1", fullScreenCaption, 1560);
-    Command4 = makeButton("Command4", QStringLiteral("Close"), 3120);
-    Command3 = makeButton("Command3", QStringLiteral("Hide to Tray"), 0);
-    Command2 = makeButton("Command2", QStringLiteral("Options"), 4680);
-    setTabOrder(Command1, Command4);
-    setTabOrder(Command4, Command3);
-    setTabOrder(Command3, Command2);
-    Command1->setFocus();
-
-    connect(Command1, &QPushButton::clicked, this, &frmNimbex::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmNimbex::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmNimbex::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmNimbex::Command4_Click);
-}
 
 void frmNimbex::buildMenu()
 {
@@ -266,20 +90,17 @@ void frmNimbex::buildMenu()
 
 void frmNimbex::readCheat()
 {
-    cHidden = SettingsStore::Read(Settings::application, Settings::section, Settings::cheatKey,
-                                  Settings::defaultCheat);
+    cHidden = Settings::cheat();
 }
 
 void frmNimbex::readCheatNum()
 {
-    cNum = BoolText::toBool(SettingsStore::Read(Settings::application, Settings::section,
-                                                Settings::cheatNumKey, Settings::defaultCheatNum));
+    cNum = Settings::cheatNum();
 }
 
 void frmNimbex::readColor()
 {
-    onColor = SettingsStore::Read(Settings::application, Settings::section, Settings::colorKey,
-                                  Settings::defaultColor);
+    onColor = Settings::color();
 }
 
 void frmNimbex::Form_Load()
@@ -318,72 +139,7 @@ QColor frmNimbex::litColor() const
 
 void frmNimbex::Timer1_Timer()
 {
-    const QTime now = m_clock.now().time();
-
-    // What the tick changes, in Frame1's coordinates, to be painted before the tick returns.
-    QRegion changed;
-    const auto show = [&](QLabel* label, bool visible) {
-        if (label->isHidden() == visible) {
-            label->setVisible(visible);
-            changed += label->geometry();
-        }
-    };
-    const auto write = [&](QLabel* label, const QString& text) {
-        if (label->text() != text) {
-            label->setText(text);
-            changed += label->geometry();
-        }
-    };
-
-    const bool cheat = cHidden.equalsTrue();
-    for (QLabel* label : m_cheatLabels)
-        show(label, cheat);
-    for (QLabel* label : m_bitLabels)
-        show(label, cNum);
-
-    // The face is worked out in full first, every lamp reset and then lit, and handed to the
-    // controls at the end, so only what really changed is repainted.
-    constexpr int lampCount = 20;
-    std::array<QColor, lampCount> colours;
-    colours.fill(*SystemColors::toQColor(ColorValue::unlit, palette()));
-    std::array<bool, lampCount> ones{};
-
-    const QColor lit = litColor();
-    const int values[3] = {now.second(), now.minute(), now.hour()};
-    for (int f = 0; f < 3; ++f) {
-        const FieldControls& field = m_fields[f];
-        const BcdField face = BcdDigits::field(values[f], field.maxTens);
-        write(field.unitsReadout, face.unitsReadout);
-        write(field.tensReadout, face.tensReadout);
-        for (int i = 0; i < 4; ++i) {
-            if (face.unitsWeights & (1 << i)) {
-                colours[field.firstLamp + i] = lit;
-                ones[field.firstLamp + i] = true;
-            }
-        }
-        for (int i = 0; i < field.tensLamps; ++i) {
-            if (face.tensWeights & (1 << i)) {
-                colours[field.firstLamp + 4 + i] = lit;
-                ones[field.firstLamp + 4 + i] = true;
-            }
-        }
-    }
-    for (int i = 0; i < lampCount; ++i) {
-        if (m_lamps[i]->BackColor() != colours[i]) {
-            m_lamps[i]->setBackColor(colours[i]);
-            changed += m_lamps[i]->geometry();
-        }
-        write(m_bitLabels[i], ones[i] ? QStringLiteral("1") : QStringLiteral("0"));
-    }
-
-    // What a screen reader says for the face; nothing on screen changes with it.
-    const auto two = [](int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
-    Frame1->setAccessibleName(two(now.hour()) + QLatin1Char(':') + two(now.minute()) +
-                              QLatin1Char(':') + two(now.second()));
-
-    // Painted and flushed once now, in this wake-up, rather than at a posted update request a
-    // turn of the event loop later; the second is to show within a millisecond of its start.
-    Frame1->repaint(changed);
+    Frame1->showTime(m_clock.now().time(), litColor(), cHidden.equalsTrue(), cNum);
 }
 
 bool frmNimbex::isOnScreen() const
@@ -425,7 +181,7 @@ void frmNimbex::setFullScreenView(bool on)
 {
     // The caption only shows fScreen: the two never disagree.
     fScreen = on;
-    Command1->setText(on ? normalCaption : fullScreenCaption);
+    Frame1->Command1->setText(on ? normalCaption : fullScreenCaption);
 }
 
 void frmNimbex::showNormalView()

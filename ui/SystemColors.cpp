@@ -63,4 +63,11 @@ std::optional<QColor> toQColor(quint32 value, const QPalette& palette)
     return QColor(ColorValue::red(value), ColorValue::green(value), ColorValue::blue(value));
 }
 
+QPalette whitePalette(QPalette palette)
+{
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    return palette;
+}
+
 } // namespace SystemColors

@@ -13,4 +13,8 @@ namespace SystemColors {
 // Nothing for a system colour index this platform has no counterpart for.
 std::optional<QColor> toQColor(quint32 value, const QPalette& palette);
 
+// The scheme with the designed white (&H00FFFFFF) for backgrounds and button faces; text and
+// frames keep the scheme's colours.
+QPalette whitePalette(QPalette palette);
+
 } // namespace SystemColors

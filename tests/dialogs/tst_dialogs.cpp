@@ -92,6 +92,7 @@ void tst_Dialogs::options_data()
     QTest::newRow("hand-edited true") << "Cheat=true CheatNum=TRUE" << "Blue" << "" << "" << "save" << "Cheat=True CheatNum=True Color=&HFF0000";
     QTest::newRow("anything else is false") << "Cheat=yes CheatNum=-1" << "Blue" << "" << "" << "save" << no + "&HFF0000";
     QTest::newRow("an unknown colour is kept") << "Color=&H123456" << "" << "" << "" << "save" << no + "&H123456";
+    QTest::newRow("Orange in lower case is no entry") << "Color=&h000080ff" << "" << "" << "" << "save" << no + "&h000080ff";
     QTest::newRow("Cancel and Close") << hand << "Yellow" << "Purple" << "23" << "cancel" << hand;
     QTest::newRow("Alt+A") << hand << "Yellow" << "Purple" << "23" << "alt+a" << hand;
     QTest::newRow("closed by the window manager") << hand << "Yellow" << "Purple" << "23" << "close" << hand;

@@ -1,6 +1,8 @@
 #include "E2e.h"
 
+#include "app/FaceDesign.h"
 #include "support/Face.h"
+#include "ui/Twips.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,7 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QThread>
+#include <QTest>
 
 bool E2e::wayland()
 {
@@ -82,6 +84,25 @@ bool E2e::keys(const QStringList& names)
         args << "-k" << name << "-s"
              << "100";
     return !run("wtype", args).isNull();
+}
+
+QRect E2e::placement(const QRect& window)
+{
+    return wayland() ? QRect(QPoint(), window.size()) : window;
+}
+
+bool E2e::active(const QString& title)
+{
+    const QByteArray name = run("xdotool", {"getactivewindow", "getwindowname"}).trimmed();
+    return !name.isNull() && QRegularExpression(title).match(QString::fromUtf8(name)).hasMatch();
+}
+
+bool E2e::stays(const std::function<bool()>& condition, int ms)
+{
+    for (const QDeadlineTimer deadline(ms); !deadline.hasExpired(); QTest::qWait(100))
+        if (!condition())
+            return false;
+    return condition();
 }
 
 QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
@@ -192,10 +213,8 @@ QRect x11Window(qint64 pid, const QString& title)
 
 QRect App::window(const QString& title, int timeoutMs)
 {
-    // A look over the accessibility bus takes a second or two, and a program's first
-    // registration there longer.
-    const QDeadlineTimer deadline(E2e::atspi() ? 3 * timeoutMs : timeoutMs);
-    for (;; QThread::msleep(100)) {
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;; QTest::qWait(100)) {
         const QRect r =
             E2e::atspi() && E2e::wayland() ? atspiWindow(m_process.processId(), title)
             : E2e::wayland()
@@ -208,21 +227,22 @@ QRect App::window(const QString& title, int timeoutMs)
     }
 }
 
-bool App::press(const QRect& client, Button button)
+bool App::press(const QRect& client, const QString& caption)
 {
+    using namespace FaceDesign;
+    const Button tabOrder[] = {Command1, Command4, Command3, Command2};
+    const auto* b = std::find_if(std::begin(tabOrder), std::end(tabOrder), [&](const Button& b) {
+        return caption == QLatin1String(b.caption) || (caption == "Normal" && &b == tabOrder);
+    });
     if (E2e::atspi())
-        return !E2e::atspi(m_process.processId(),
-                           {"press", button == FullScreen   ? "Full Screen|Normal"
-                                     : button == HideToTray ? "Hide to Tray"
-                                                            : "Options"})
-                    .isNull();
-    // Frame1 sits at (56, 24); the buttons are 97 x 25 px on its row 280 px down.
+        return !E2e::atspi(m_process.processId(), {"press", caption}).isNull();
+    if (b == std::end(tabOrder))
+        return false;
     if (!E2e::wayland())
-        return E2e::click(client.topLeft() + QPoint(56 + button / 15 + 48, 24 + 280 + 12));
-    // No pointer on headless sway: Tab from "Full Screen" to "Close", "Hide to Tray", "Options".
-    return E2e::keys(QStringList(button == FullScreen   ? 0
-                                 : button == HideToTray ? 2
-                                                        : 3,
-                                 "Tab")
-                     << "space");
+        return E2e::click(client.topLeft() + Twips::rect(frameLeft + b->left,
+                                                         frameNormalTop + buttonTop, buttonWidth,
+                                                         buttonHeight)
+                                                 .center());
+    // No pointer on headless sway.
+    return E2e::keys(QStringList(int(b - std::begin(tabOrder)), "Tab") << "space");
 }

@@ -3,11 +3,24 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTime>
+#include <functional>
 
-// Drives the real program on the desktop scripts/desktop.sh started (X11 or sway) as a user
+// A busy machine slows every step on a desktop, so what must happen is waited for half a minute
+// rather than Qt Test's five seconds; only a step that never comes uses it all up.
+#undef QTRY_VERIFY
+#undef QTRY_VERIFY2
+#undef QTRY_COMPARE
+#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, E2e::patienceMs)
+#define QTRY_VERIFY2(expr, message) QTRY_VERIFY2_WITH_TIMEOUT(expr, message, E2e::patienceMs)
+#define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, E2e::patienceMs)
+
+// Drives the real program on the desktop scripts/desktop.sh started (X11 or Wayland) as a user
 // would: its windows on screen, their pixels, the keyboard and the pointer.
 namespace E2e {
+
+inline constexpr int patienceMs = 30000;
 
 bool wayland();
 // Driven over the accessibility bus (tests/e2e/atspi.py), where nothing else reaches the program.
@@ -20,19 +33,19 @@ QImage grab(const QRect& area);
 bool click(const QPoint& at, int button = 1);
 // Key names as xdotool takes them; wtype takes the same.
 bool keys(const QStringList& names);
+// What of a window's place the program decides: all of it on X11; on Wayland, where the
+// compositor places windows, only the size.
+QRect placement(const QRect& window);
+// Whether the window with the keyboard focus has a title that matches (X11).
+bool active(const QString& title);
+// Whether a condition holds all through the next milliseconds: for what must not happen, which
+// nothing announces. Everything that does happen is waited for until it shows instead.
+bool stays(const std::function<bool()>& condition, int ms);
 // The time, among the two minutes from `from`, that the face in a normal window's client area
 // shows with lamps lit in that colour; invalid when it shows none of them.
 QTime faceTime(const QImage& client, QTime from, const QColor& lit);
 
 } // namespace E2e
-
-// The buttons' lefts, in twips.
-enum Button
-{
-    HideToTray = 0,
-    FullScreen = 1560,
-    Options = 4680
-};
 
 // One run of the program with a home of its own, started at once; from a time of day, when
 // given, and on from there.
@@ -47,9 +60,11 @@ public:
     QByteArray output();
     // The client area of its visible window with that title (a regular expression); null when
     // none shows within the time.
-    QRect window(const QString& title = QStringLiteral("^Nimbex - "), int timeoutMs = 10000);
-    // Presses a button of the normal window; on Wayland by keys from the first focus.
-    bool press(const QRect& client, Button button);
+    QRect window(const QString& title = QStringLiteral("^Nimbex - "),
+                 int timeoutMs = E2e::patienceMs);
+    // Presses the button with that caption in the normal window, where the program puts it; on
+    // sway by keys from the first focus, elsewhere on Wayland over the accessibility bus.
+    bool press(const QRect& client, const QString& caption);
 
 private:
     QTemporaryDir m_home;

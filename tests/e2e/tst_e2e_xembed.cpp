@@ -14,6 +14,7 @@ private slots:
     void icon_data();
     void icon();
     void minimiseAfterATrayRestoreHides();
+    void fullScreenAndBack();
     void optionsMinimisedComeBackReachable();
 };
 
@@ -36,10 +37,17 @@ bool minimise(App& app, const QString& title)
                 .isNull();
 }
 
-// Opens the icon's menu and picks an item by its access key.
+// Opens the icon's menu and picks an item by its access key once the menu is on screen.
 bool menu(App& app, const QString& key)
 {
-    return E2e::click(trayIcon(app).center(), 3) && (QTest::qWait(500), E2e::keys({key}));
+    const auto windows = [&] {
+        return E2e::run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
+                                    QString::number(app.process().processId())})
+            .count('\n');
+    };
+    const qsizetype before = windows();
+    return E2e::click(trayIcon(app).center(), 3) &&
+           QTest::qWaitFor([&] { return windows() > before; }, E2e::patienceMs) && E2e::keys({key});
 }
 
 } // namespace
@@ -53,8 +61,7 @@ void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
 
     // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
     QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
-    QVERIFY(!app.window(optionsTitle).isNull());
-    QTest::qWait(500); // for the window manager to hand it the focus
+    QTRY_VERIFY(E2e::active(optionsTitle));
     // The colour list has the focus: "o" picks Orange. Then past Save, Cancel, About and the cheat
     // frame's "No" to its "Yes", on to the next frame's "Yes", and round to "Save and Close".
     QVERIFY(E2e::keys({"o", "Tab", "Tab", "Tab", "Tab", "Tab", "space", "Tab", "space", "Tab",
@@ -84,7 +91,7 @@ void tst_E2eXembed::icon()
     App app;
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
-    QVERIFY(app.press(client, HideToTray));
+    QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     if (way == "click")
         QVERIFY(E2e::click(trayIcon(app).center()));
@@ -92,7 +99,7 @@ void tst_E2eXembed::icon()
         QVERIFY(menu(app, way));
     if (way == "x") {
         const QString pid = QString::number(app.process().processId());
-        QVERIFY(app.process().waitForFinished(5000));
+        QVERIFY(app.process().waitForFinished(E2e::patienceMs));
         QCOMPARE(app.process().exitCode(), 0);
         QVERIFY2(E2e::run("xdotool", {"search", "--onlyvisible", "--pid", pid}).isEmpty(),
                  "the icon outlived the program");
@@ -108,15 +115,27 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
     App app;
     const QRect client = app.window(clockTitle);
     QTRY_VERIFY(!trayIcon(app).isNull());
-    QVERIFY(app.press(client, HideToTray));
+    QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     QVERIFY(E2e::click(trayIcon(app).center()));
-    QVERIFY(!app.window(clockTitle).isNull());
-    QTest::qWait(500);
+    QTRY_VERIFY(E2e::active(clockTitle));
     QVERIFY(minimise(app, clockTitle));
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     // Not bounced back by the restore before.
-    QTest::qWait(1500);
-    QVERIFY(app.window(clockTitle, 0).isNull());
+    QVERIFY(E2e::stays([&] { return app.window(clockTitle, 0).isNull(); }, 1500));
+    QVERIFY(E2e::click(trayIcon(app).center()));
+    QCOMPARE(app.window(clockTitle), client);
+}
+
+void tst_E2eXembed::fullScreenAndBack()
+{
+    App app;
+    const QRect client = app.window(clockTitle);
+    QVERIFY(app.press(client, "Full Screen"));
+    QTRY_VERIFY(app.window(clockTitle).width() > client.width());
+    // The button keeps the focus; it reads "Normal" now.
+    QVERIFY(E2e::keys({"space"}));
+    QTRY_COMPARE(app.window(clockTitle), client);
 }
 
 void tst_E2eXembed::optionsMinimisedComeBackReachable()
@@ -131,8 +150,9 @@ void tst_E2eXembed::optionsMinimisedComeBackReachable()
     QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
     QVERIFY(menu(app, "s"));
     QCOMPARE(app.window(clockTitle), client);
-    QTest::qWait(500); // the window manager's restore ends before it takes clicks
-    QVERIFY(app.press(client, Options));
+    // The window manager's restore ends before it takes clicks.
+    QTRY_VERIFY(E2e::active(clockTitle));
+    QVERIFY(app.press(client, "Options"));
     QVERIFY(!app.window(optionsTitle).isNull());
     QVERIFY(!app.window(clockTitle, 0).isNull());
 }

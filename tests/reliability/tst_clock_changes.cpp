@@ -1,15 +1,17 @@
 #include "app/SecondTimer.h"
 #include "app/SystemClock.h"
 #include "app/frmNimbex.h"
-#include "support/RealTime.h"
 #include "support/TempStore.h"
 
 #include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSaveFile>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // The clock window while the time under it changes: the system clock set forward or back,
 // frozen, or the time zone changed. libfaketime (see CMakeLists.txt) re-reads its offset file
@@ -21,7 +23,9 @@ void setFakeTime(const QDateTime& at, bool frozen)
 {
     QSaveFile file(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    const double offset = at.toMSecsSinceEpoch() / 1e3 - RealTime::secs(CLOCK_REALTIME);
+    timespec real{}; // a direct system call gets past libfaketime
+    syscall(SYS_clock_gettime, CLOCK_REALTIME, &real);
+    const double offset = at.toMSecsSinceEpoch() / 1e3 - double(real.tv_sec) - real.tv_nsec / 1e9;
     file.write(frozen ? at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()
                       : QByteArray::number(offset, 'f', 3).prepend(offset < 0 ? "" : "+"));
     QVERIFY(file.commit());
@@ -80,38 +84,46 @@ void tst_ClockChanges::nextTickShowsIt()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     int ticks = 0;
-    double last = 0; // real time of the change, then of each tick after it
+    qint64 awakeMs = 0; // when the thread last woke, before the tick read the clock
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
+            [&] { awakeMs = QDateTime::currentMSecsSinceEpoch(); });
     QStringList faults;
     connect(w.Timer1, &SecondTimer::Timer, this, [&] {
         const QString face = w.Frame1->accessibleName();
+        const QTime now = QTime::currentTime();
         const int behindMs =
-            QTime::fromString(face, QStringLiteral("HH:mm:ss")).msecsTo(QTime::currentTime());
-        // The face shows the second the clock is in, perhaps just across midnight.
-        if ((behindMs + 86'400'000) % 86'400'000 >= 1000)
-            faults << face + QStringLiteral(" at ") + QTime::currentTime().toString();
-        if (last > 0 && RealTime::secs() - last > 1.5)
-            faults << face + QStringLiteral(" stalled");
-        last = last > 0 ? RealTime::secs() : 0;
+            (QTime::fromString(face, QStringLiteral("HH:mm:ss")).msecsTo(now) + 86'400'000) %
+            86'400'000;
+        // The face shows the second the clock was in when the tick ran, however late that was.
+        if (behindMs > QDateTime::currentMSecsSinceEpoch() - awakeMs / 1000 * 1000)
+            faults << face + QStringLiteral(" at ") + now.toString();
         ++ticks;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 20000);
     const int ticksBefore = ticks;
     // Every turn of the event loop, whether or not the thread really slept.
     int woken = 0;
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [&] { ++woken; });
-    last = RealTime::secs();
+    QElapsedTimer running; // the monotonic clock is the real one here
+    running.start();
     if (after.isValid())
         setFakeTime(after.addMSecs(before.msecsTo(QDateTime::currentDateTime())), frozen);
     setZone(zone);
+    awakeMs = QDateTime::currentMSecsSinceEpoch(); // from the new clock on
     QEventLoop loop;
     QTimer::singleShot(3000, &loop, &QEventLoop::quit);
     loop.exec();
+    const double seconds = running.elapsed() / 1e3;
+    const int ticked = ticks - ticksBefore, turns = woken;
+    // A busy machine may hold the ticks back, never stop them.
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= ticksBefore + 2, 20000);
 
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
-    QVERIFY(ticks >= ticksBefore + 2);
-    // A tick takes a turn or two of the loop; a timer that spun would take thousands.
-    QVERIFY2(woken <= 60, qPrintable(QString::number(woken)));
+    // Once a second at most, and a turn or two of the event loop each; a timer that spun would
+    // take thousands. A busy machine only makes fewer.
+    QVERIFY2(ticked <= seconds + 2 && turns <= 20 * (seconds + 1),
+             qPrintable(QString("%1 ticks, %2 turns in %3 s").arg(ticked).arg(turns).arg(seconds)));
 }
 
 QTEST_MAIN(tst_ClockChanges)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPoint>
+#include "ui/Twips.h"
+
 #include <QString>
 #include <QTime>
 
@@ -25,10 +26,29 @@ inline constexpr LampRow lamps[] = {
     {"s2", "lbls12", 4920, 1920},  {"s1", "lbls11", 4920, 2760},
 };
 
-inline constexpr int lampWidth = 855, lampHeight = 735;
+// The cheat labels: the decimal read-out under the columns, the colons, the weights' legend.
+struct LabelRow
+{
+    const char* name;
+    int left, top, width;
+};
+
+inline constexpr LabelRow cheatLabels[] = {
+    {"lblh2", 120, 3600, 855},  {"lblh1", 1080, 3600, 855}, {"lblm2", 2040, 3600, 855},
+    {"lblm1", 3000, 3600, 855}, {"lbls2", 3960, 3600, 855}, {"lbls1", 4920, 3600, 855},
+    {"lblc2", 1920, 3600, 255}, {"lblc1", 3840, 3600, 255}, {"lbl8", 5880, 360, 855},
+    {"lbl4", 5880, 1200, 855},  {"lbl2", 5880, 2040, 855},  {"lbl1", 5880, 2880, 855},
+};
+
+inline constexpr int lampWidth = 855, lampHeight = 735, labelHeight = 495, bitLabelDrop = 120;
 // Where the face stands in the client area of the normal window.
 inline constexpr int normalLeft = 840, normalTop = 360;
-inline constexpr int twipsPerPixel = 15;
+
+// Where a control of the face shows in the normal window's client area, in pixels.
+inline QRect place(int left, int top, int width, int height)
+{
+    return Twips::rect(normalLeft + left, normalTop + top, width, height);
+}
 
 // Whether a lamp is lit at a time of day, worked out from its name alone.
 inline bool isLit(const LampRow& row, QTime t)
@@ -44,8 +64,8 @@ inline bool isLit(const LampRow& row, QTime t)
 // A pixel of the lamp clear of its bit label's digit, in the normal window's client area.
 inline QPoint samplePoint(const LampRow& row)
 {
-    return {(normalLeft + row.left + lampWidth / 4) / twipsPerPixel,
-            (normalTop + row.top + lampHeight / 4) / twipsPerPixel};
+    const QRect lamp = place(row.left, row.top, lampWidth, lampHeight);
+    return lamp.topLeft() + QPoint(lamp.width(), lamp.height()) / 4;
 }
 
 } // namespace Face

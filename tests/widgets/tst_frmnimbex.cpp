@@ -15,9 +15,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -31,17 +34,47 @@ struct TestClock : Clock
 const QColor white(255, 255, 255), blue(0, 0, 255), orange(255, 128, 0);
 const QColor windowText(40, 90, 160); // a scheme whose window text is not black
 
-// Every lamp as painted: the lit colour where the time lights it, white elsewhere, its bit label
-// saying the same.
+// Every lamp as painted, filled to its designed edges with the lit colour where the time lights
+// it and white elsewhere, its bit label saying the same; every label in its designed place.
 void checkFace(frmNimbex& w, QTime t, const QColor& lit)
 {
     const QImage face = w.grab().toImage();
+    const auto placed = [&](const char* name, const QRect& design) {
+        const auto* label = w.findChild<QLabel*>(QLatin1String(name));
+        QCOMPARE(QRect(label->mapTo(&w, QPoint()), label->size()), design);
+    };
     for (const Face::LampRow& row : Face::lamps) {
         const bool on = Face::isLit(row, t);
-        QVERIFY2(face.pixelColor(Face::samplePoint(row)) == (on ? lit : white), row.lamp);
+        const QRect lamp = Face::place(row.left, row.top, Face::lampWidth, Face::lampHeight);
+        // Just inside the dotted border, clear of the digit, and the white just outside.
+        for (const QPoint& in : {lamp.topLeft() + QPoint(1, 1), Face::samplePoint(row),
+                                 lamp.bottomRight() - QPoint(1, 1)})
+            QVERIFY2(face.pixelColor(in) == (on ? lit : white), row.lamp);
+        for (const QPoint& out : {lamp.topLeft() - QPoint(1, 1), lamp.bottomRight() + QPoint(1, 1)})
+            QVERIFY2(face.pixelColor(out) == white, row.lamp);
         QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.bit))->text(), on ? "1" : "0");
+        placed(row.bit, Face::place(row.left, row.top + Face::bitLabelDrop, Face::lampWidth,
+                                    Face::labelHeight));
     }
+    for (const Face::LabelRow& row : Face::cheatLabels)
+        placed(row.name, Face::place(row.left, row.top, row.width, Face::labelHeight));
 }
+
+// Calls back at every paint of a widget.
+struct FrameWatch : QObject
+{
+    FrameWatch(QWidget* widget, std::function<void()> painted) : m_painted(std::move(painted))
+    {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted();
+        return false;
+    }
+    std::function<void()> m_painted;
+};
 
 } // namespace
 
@@ -65,6 +98,7 @@ private slots:
     void hiddenWithoutATrayComesBack();
     void closingDeletesTheIcon_data();
     void closingDeletesTheIcon();
+    void ticksWithoutAWallClockTimer();
 
 private:
     void postTray(int code)
@@ -140,7 +174,8 @@ void tst_frmNimbex::tick()
     w.Timer1_Timer();
     checkFace(w, time, lit);
     QString readout; // H2 H1 M2 M1 S2 S1
-    for (QLabel* digit : {w.lblh2, w.lblh1, w.lblm2, w.lblm1, w.lbls2, w.lbls1})
+    const ClockFace& f = *w.Frame1;
+    for (QLabel* digit : {f.lblh2, f.lblh1, f.lblm2, f.lblm1, f.lbls2, f.lbls1})
         readout += digit->text();
     QCOMPARE(readout, time.toString("hhmmss"));
     QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
@@ -161,7 +196,7 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
     frmNimbex& w = *m_w;
     // An empty store: no aids, blue lamps.
     w.Timer1_Timer();
-    QVERIFY(!w.lblh2->isVisible() && !w.lblh22->isVisible());
+    QVERIFY(!w.Frame1->lblh2->isVisible() && !w.Frame1->lblh22->isVisible());
     QCOMPARE(w.litColor(), QColor(0, 0, 255));
     const auto save = [&](frmOptions* d) {
         d->Combo1->setCurrentIndex(d->Combo1->findText(QStringLiteral("Orange")));
@@ -171,39 +206,41 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
     if (fromButton) {
         Widgets::ModalDriver driver(
             [&](QWidget* modal) { save(qobject_cast<frmOptions*>(modal)); });
-        w.Command2->click();
+        w.Frame1->Command2->click();
         QVERIFY(!driver.rescued);
     } else {
         w.Options->trigger();
         save(frmOptions::loaded());
         // The menu item read the store before the user acted; the next re-read brings the save.
         w.Timer1_Timer();
-        QVERIFY(!w.lblh22->isVisible());
+        QVERIFY(!w.Frame1->lblh22->isVisible());
         w.Options->trigger();
     }
     w.Timer1_Timer();
-    QCOMPARE(w.lblh2->isVisible(), fromButton);
-    QCOMPARE(w.lblh22->isVisible(), !fromButton);
+    QCOMPARE(w.Frame1->lblh2->isVisible(), fromButton);
+    QCOMPARE(w.Frame1->lblh22->isVisible(), !fromButton);
     QCOMPARE(w.litColor(), QColor(255, 128, 0));
 }
 
 void tst_frmNimbex::fullScreenAndBack()
 {
     frmNimbex& w = *m_w;
-    w.Command1->click();
+    const QRect before = w.geometry();
+    QCOMPARE(before.size(), QSize(510, 339));
+    w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 2);
-    QCOMPARE(w.Command1->text(), QStringLiteral("Normal"));
+    QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Normal"));
     QTRY_VERIFY(w.width() > 510);
     // The face is centred on the outer window, title bar and border included.
     const QRect outer(QPoint(), w.frameGeometry().size());
     QTRY_VERIFY((w.Frame1->geometry().center() - outer.center()).manhattanLength() <= 2);
 
-    w.Command1->click();
+    w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 0);
-    QCOMPARE(w.Command1->text(), QStringLiteral("Full Screen"));
-    QTRY_COMPARE(w.size(), QSize(510, 339));
+    QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Full Screen"));
+    QTRY_COMPARE(w.geometry(), before); // where it was, as big as it was
     QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed again, not to be dragged bigger
-    QCOMPARE(w.Frame1->pos(), QPoint(Face::normalLeft, Face::normalTop) / Face::twipsPerPixel);
+    QCOMPARE(w.Frame1->pos(), Twips::point(Face::normalLeft, Face::normalTop));
 }
 
 void tst_frmNimbex::trayMessages_data()
@@ -228,11 +265,12 @@ void tst_frmNimbex::trayMessages()
     QFETCH(int, state);
     frmNimbex& w = *m_w;
     if (fullScreen) {
-        w.Command1->click();
-        QTRY_COMPARE(w.WindowState(), 2);
+        w.Frame1->Command1->click();
+        QTRY_VERIFY(w.WindowState() == 2 && w.width() > 510);
     }
+    const QRect before = w.geometry();
     if (hideToTray)
-        w.Command3->click();
+        w.Frame1->Command3->click();
     else
         w.showMinimized();
     // Without a tray nothing could bring a hidden window back: it stays on the task bar.
@@ -245,17 +283,28 @@ void tst_frmNimbex::trayMessages()
         w.Show->trigger();
     QTRY_COMPARE(w.WindowState(), state);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.Command1->text(), fullScreen ? "Normal" : "Full Screen");
+    QCOMPARE(w.Frame1->Command1->text(), fullScreen ? "Normal" : "Full Screen");
+    QTRY_COMPARE(w.geometry(), before); // where it was, as big as it was
 }
 
 void tst_frmNimbex::hiddenWithoutATrayComesBack()
 {
     // Hidden while a tray host showed the icon, which then went: the next tick puts the window
-    // on the task bar, or nothing could ever bring it back.
+    // on the task bar, or nothing could ever bring it back. Its first frame on show is the second
+    // it is in then, not the one it was hidden at.
+    m_w->Timer1_Timer();
     m_w->hide();
+    m_clock.time = QTime(12, 34, 56);
+    QString firstFrame;
+    FrameWatch watch(m_w->Frame1, [&] {
+        if (firstFrame.isEmpty())
+            firstFrame = m_w->Frame1->accessibleName();
+    });
     emit m_w->Timer1->Timer();
     QVERIFY(m_w->isVisible());
     QCOMPARE(m_w->WindowState(), 1);
+    m_w->Show->trigger();
+    QTRY_COMPARE(firstFrame, QStringLiteral("12:34:56"));
 }
 
 void tst_frmNimbex::closingDeletesTheIcon_data()
@@ -273,7 +322,7 @@ void tst_frmNimbex::closingDeletesTheIcon()
     QCOMPARE(ShellTray::toolTip(hWnd, 1), QStringLiteral("Nimbex - DoubleClick to Show"));
     QTimer::singleShot(0, m_w.get(), [&] {
         if (how == "Close")
-            m_w->Command4->click();
+            m_w->Frame1->Command4->click();
         else if (how == "Exit")
             m_w->Exit->trigger();
         else
@@ -284,6 +333,20 @@ void tst_frmNimbex::closingDeletesTheIcon()
     stuck.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!ShellTray::exists(hWnd, 1));
+}
+
+void tst_frmNimbex::ticksWithoutAWallClockTimer()
+{
+    // No descriptor to spare: no timer on the wall clock can be made, and the clock ticks on.
+    rlimit was{};
+    QVERIFY(getrlimit(RLIMIT_NOFILE, &was) == 0);
+    const rlimit none{0, was.rlim_max};
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &none) == 0);
+    SecondTimer timer(m_clock);
+    setrlimit(RLIMIT_NOFILE, &was);
+    QSignalSpy ticks(&timer, &SecondTimer::Timer);
+    timer.setEnabled(true);
+    QVERIFY(ticks.wait(10000));
 }
 
 QTEST_MAIN(tst_frmNimbex)
