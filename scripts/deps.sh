@@ -15,6 +15,7 @@ test=(
     trayer faketime                            # an XEmbed tray host, fixed times of day
     dbus-daemon libglib2.0-bin xfce4-panel     # a StatusNotifier tray on X11, driven over D-Bus
     sway waybar grim wtype                     # Wayland with a tray, its screenshots and keys
+    weston libwayland-dev at-spi2-core python3-pyatspi # a strict Wayland compositor, driven over the accessibility bus
     dpkg-dev file binutils desktop-file-utils appstream # checking the Debian package
 )
 
