@@ -21,8 +21,11 @@ void tst_E2eFace::face_data()
     const QString desktop = qEnvironmentVariable("NIMBEX_DESKTOP");
     if (desktop == "sway")
         QTest::newRow("as started") << QString();
-    if (desktop != "swaybare")
-        QTest::newRow("Full Screen, then Normal where it took") << "Full Screen";
+    // Where a window manager maximises, Full Screen must take; elsewhere the program falls back.
+    if (desktop == "bare" || desktop == "sway")
+        QTest::newRow("Full Screen refused") << "Full Screen";
+    else if (desktop != "swaybare")
+        QTest::newRow("Full Screen, then Normal") << "Full Screen";
     if (desktop == "bare" || desktop == "swaybare" || desktop == "weston")
         QTest::newRow("Hide to Tray without a tray") << "Hide to Tray";
 }
@@ -54,10 +57,10 @@ void tst_E2eFace::face()
         // The program waits a moment for the window manager before it falls back; then the face
         // is in its normal place again, and the window where it was, as big as it was.
         const QTime fallenBack = from.addMSecs(running.elapsed() + 2000);
-        // Where Full Screen took, the window grows, and Normal brings the normal view back.
-        QTRY_VERIFY(app.window().width() > client.width() || showsAfter(fallenBack));
-        if (app.window().width() > client.width())
+        if (QByteArray(QTest::currentDataTag()) == "Full Screen, then Normal") {
+            QTRY_VERIFY(app.window().width() > client.width());
             QVERIFY(app.press(client, "Normal"));
+        }
         QTRY_VERIFY(showsAfter(fallenBack));
         QCOMPARE(E2e::placement(app.window()), E2e::placement(client));
     }
