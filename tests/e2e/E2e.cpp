@@ -189,7 +189,9 @@ QRect atspiWindow(qint64 pid, const QString& title)
             if (run == client.height() && y - run + 1 < corner.y())
                 corner = QPoint(x, y - run + 1);
         }
-    return screen.isNull() ? client : client.translated(corner);
+    if (screen.isNull())
+        return client;
+    return corner.x() < screen.width() ? client.translated(corner) : QRect(); // not on screen
 }
 
 QRect x11Window(qint64 pid, const QString& title)
