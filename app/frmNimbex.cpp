@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/FaceDesign.h"
 #include "app/SecondTimer.h"
+#include "app/WindowStates.h"
 #include "resources/Resources.h"
 #include "settings/Settings.h"
 #include "settings/frmOptions.h"
@@ -28,9 +29,6 @@ constexpr double clientWidth = 7650, clientHeight = 5085;
 using FaceDesign::frameHeight, FaceDesign::frameWidth;
 using FaceDesign::frameLeft, FaceDesign::frameNormalTop;
 
-// How long a window manager may take to maximise before "Full Screen" is taken as refused.
-constexpr int maximiseWaitMs = 1500;
-
 const QString fullScreenCaption = QString::fromLatin1(FaceDesign::Command1.caption);
 const QString normalCaption = QStringLiteral("Normal");
 
@@ -44,7 +42,7 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     setWindowIcon(Resources::appIcon());
     setPalette(SystemColors::whitePalette(palette()));
     setAutoFillBackground(true);
-    setFixedSize(Twips::size(clientWidth, clientHeight));
+    m_states = new WindowStates(this, Twips::size(clientWidth, clientHeight));
 
     Frame1 = new ClockFace(this);
     connect(Frame1->Command1, &QPushButton::clicked, this, &frmNimbex::Command1_Click);
@@ -59,11 +57,7 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     Timer1 = new SecondTimer(m_clock, this);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::tickWhenShown);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::keepReachable);
-
-    m_maximiseCheck = new QTimer(this);
-    m_maximiseCheck->setSingleShot(true);
-    m_maximiseCheck->setInterval(maximiseWaitMs);
-    connect(m_maximiseCheck, &QTimer::timeout, this, &frmNimbex::checkMaximised);
+    connect(m_states, &WindowStates::maximiseRefused, this, &frmNimbex::fallBackToNormalView);
 
     // Start-up position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -71,7 +65,6 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
-    m_normalGeometry = geometry();
 
     Form_Load();
 }
@@ -151,89 +144,31 @@ void frmNimbex::catchUpFace()
 
 // ---- Window state ----
 
-int frmNimbex::WindowState() const
+WindowStates::State frmNimbex::WindowState() const
 {
-    const Qt::WindowStates s = windowState();
-    if (s & Qt::WindowMinimized)
-        return 1;
-    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return 2;
-    return 0;
+    return m_states->state();
 }
 
-void frmNimbex::setWindowStateValue(int state)
+void frmNimbex::setFullScreenView(bool on)
 {
-    Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-    if (state == 1)
-        s |= Qt::WindowMinimized | (windowState() & Qt::WindowMaximized);
-    else if (state == 2)
-        s |= Qt::WindowMaximized;
-    // The window manager reads the size limits when it is asked to maximise: lift them first.
-    if ((s & Qt::WindowMaximized) && !(windowState() & Qt::WindowMaximized))
-        liftSizeLimits();
-    setWindowState(s);
-    if (state == 2)
-        m_maximiseCheck->start();
-}
-
-bool frmNimbex::sizeLimitsLifted() const
-{
-    return minimumSize() != maximumSize();
-}
-
-void frmNimbex::checkMaximised()
-{
-    // Hidden or iconified it is asked again when it shows.
-    if (!fScreen.equalsTrue() || !isOnScreen() || isMinimized())
-        return;
-    // Qt records "maximised" whether or not anyone carried it out (no window manager); a tiling
-    // compositor answers with the normal state, which brings the normal view back by itself.
-    const bool grown = size() != Twips::size(clientWidth, clientHeight);
-    if ((windowState() & Qt::WindowMaximized) && grown)
-        return;
-    setWindowStateValue(0);
-    showNormalView();
-}
-
-void frmNimbex::liftSizeLimits()
-{
-    if (minimumSize() == maximumSize() && !(windowState() & Qt::WindowMinimized))
-        m_normalGeometry = geometry();
-    // A fixed-size window cannot be maximised by most X11 window managers.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
-void frmNimbex::followWindowState(Qt::WindowStates oldState)
-{
-    const bool wasMaximized = oldState & Qt::WindowMaximized;
-    const bool maximized = windowState() & Qt::WindowMaximized;
-    if (maximized && !wasMaximized) {
-        if (!sizeLimitsLifted())
-            liftSizeLimits();
-    } else if (!maximized && !(windowState() & Qt::WindowMinimized) && sizeLimitsLifted()) {
-        // Not from the old state: a compositor that refuses to maximise reports "normal" after
-        // "normal", while the limits are still lifted for the maximise it was asked for.
-        restoreNormalSize();
-    }
-}
-
-void frmNimbex::restoreNormalSize()
-{
-    setFixedSize(Twips::size(clientWidth, clientHeight));
-    // Restoring through the saved geometry; moving by pos() drifts a pixel per round trip under
-    // some window managers.
-    if (m_normalGeometry.isValid())
-        setGeometry(m_normalGeometry);
+    // The caption only shows fScreen: the two never disagree.
+    fScreen = on;
+    Frame1->Command1->setText(on ? normalCaption : fullScreenCaption);
 }
 
 void frmNimbex::showNormalView()
 {
-    if (sizeLimitsLifted())
-        restoreNormalSize();
+    m_states->restoreNormalSize();
     placeFrame(frameLeft, frameNormalTop);
-    Frame1->Command1->setText(fullScreenCaption);
-    fScreen = false;
+    setFullScreenView(false);
+}
+
+void frmNimbex::fallBackToNormalView()
+{
+    if (!fScreen.equalsTrue())
+        return;
+    m_states->request(WindowStates::Normal);
+    showNormalView();
 }
 
 void frmNimbex::placeFrame(double leftTwips, double topTwips)
@@ -255,23 +190,23 @@ void frmNimbex::centreFrameOnWindow()
 void frmNimbex::Form_Resize()
 {
     switch (WindowState()) {
-    case 1:
+    case WindowStates::Minimised:
         // A window the window manager restored keeps Qt's "start iconic" hint, so the next
         // show() after a hide maps it minimised: finish the restore instead of hiding it.
         if (m_restoring) {
             m_restoring = false;
-            setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
+            m_states->request(viewState());
             break;
         }
         // Without a tray icon a hidden window could not be brought back.
         if (trayIconShowing())
             hide();
         break;
-    case 0:
+    case WindowStates::Normal:
         m_restoring = false;
         showNormalView();
         break;
-    default:
+    case WindowStates::Maximised:
         break;
     }
 }
@@ -294,7 +229,7 @@ void frmNimbex::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
-        followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        m_states->follow(static_cast<QWindowStateChangeEvent*>(event)->oldState());
         catchUpFace();
         if (m_shownOnce)
             Form_Resize();
@@ -316,7 +251,7 @@ void frmNimbex::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // The window manager maximises asynchronously: keep the full-screen face centred on the size
     // the window really got.
-    if (fScreen.equalsTrue() && WindowState() == 2 && Frame1->Command1->text() == normalCaption)
+    if (fScreen.equalsTrue() && WindowState() == WindowStates::Maximised)
         centreFrameOnWindow();
 }
 
@@ -332,13 +267,12 @@ void frmNimbex::closeEvent(QCloseEvent* event)
 
 void frmNimbex::Command1_Click()
 {
-    if (Frame1->Command1->text() == fullScreenCaption) {
-        setWindowStateValue(2);
+    if (!fScreen.equalsTrue()) {
+        m_states->request(WindowStates::Maximised);
         centreFrameOnWindow();
-        Frame1->Command1->setText(normalCaption);
-        fScreen = true;
+        setFullScreenView(true);
     } else {
-        setWindowStateValue(0);
+        m_states->request(WindowStates::Normal);
         showNormalView();
     }
 }
@@ -356,8 +290,9 @@ void frmNimbex::Command3_Click()
 {
     if (trayIconShowing())
         hide();
-    else
-        setWindowStateValue(1);
+    else if (WindowStates::minimisedCanComeBack())
+        m_states->request(WindowStates::Minimised);
+    // Otherwise nothing on this desktop could bring it back: it stays where it is.
     sHidden = true;
 }
 
@@ -384,8 +319,18 @@ void frmNimbex::Options_Click()
 void frmNimbex::Show_Click()
 {
     // Brings the window back however it was hidden, also by minimising before any "Hide to Tray".
+    restore();
+}
+
+WindowStates::State frmNimbex::viewState() const
+{
+    return fScreen.equalsTrue() ? WindowStates::Maximised : WindowStates::Normal;
+}
+
+void frmNimbex::restore()
+{
     m_restoring = isHidden();
-    setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
+    m_states->request(viewState());
     show();
     raise();
     activateWindow();
@@ -409,13 +354,8 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
     const int code = TrayMessage::codeFromX(X, ScaleMode, Twips::perPixel);
     switch (TrayMessage::actionFor(code)) {
     case TrayMessage::Action::Restore:
-        if (sHidden.equalsTrue()) {
-            m_restoring = isHidden();
-            setWindowStateValue(fScreen.equalsTrue() ? 2 : 0);
-            show();
-            raise();
-            activateWindow();
-        }
+        if (sHidden.equalsTrue())
+            restore();
         break;
     case TrayMessage::Action::PopupMenu:
         File->exec(QCursor::pos());
@@ -428,9 +368,14 @@ void frmNimbex::Form_MouseMove(short, short, float X, float)
 void frmNimbex::keepReachable()
 {
     // A tray host that dies takes the only way back to a hidden window with it: put the window
-    // on the task bar instead. When the host returns, the icon comes back by itself.
-    if (m_shownOnce && isHidden() && !trayIconShowing())
+    // on the task bar instead, or on screen where the desktop has none. When the host returns,
+    // the icon comes back by itself.
+    if (!m_shownOnce || !isHidden() || trayIconShowing())
+        return;
+    if (WindowStates::minimisedCanComeBack())
         showMinimized();
+    else
+        show();
 }
 
 bool frmNimbex::trayIconShowing() const

@@ -3,9 +3,9 @@
 #include "app/ClockFace.h"
 #include "app/FileMenu.h"
 #include "app/Variant.h"
+#include "app/WindowStates.h"
 
 #include <QColor>
-#include <QRect>
 #include <QWidget>
 
 class Clock;
@@ -55,9 +55,7 @@ public:
     // The window's coordinates are twips; the tray decoding depends on it.
     int ScaleMode = 1;
 
-    // 0 normal, 1 minimised, 2 maximised.
-    int WindowState() const;
-    void setWindowStateValue(int state);
+    WindowStates::State WindowState() const;
 
     // The colour a lit lamp shows for onColor; the default blue when the text is not a colour.
     QColor litColor() const { return Frame1->litColor(onColor); }
@@ -76,12 +74,11 @@ private:
     void readColor();
     void placeFrame(double leftTwips, double topTwips);
     void centreFrameOnWindow();
-    void followWindowState(Qt::WindowStates oldState);
-    void liftSizeLimits();
-    bool sizeLimitsLifted() const;
-    void restoreNormalSize();
+    void setFullScreenView(bool on);
     void showNormalView();
-    void checkMaximised();
+    void fallBackToNormalView();
+    WindowStates::State viewState() const;
+    void restore();
     bool isOnScreen() const;
     bool trayIconShowing() const;
     void keepReachable();
@@ -89,9 +86,8 @@ private:
     void catchUpFace();
 
     const Clock& m_clock;
-    QRect m_normalGeometry;
     bool m_shownOnce = false;
     bool m_faceStale = false; // a tick was saved while nothing showed
     bool m_restoring = false; // shown again from the tray; not to be hidden on the way
-    QTimer* m_maximiseCheck = nullptr;
+    WindowStates* m_states = nullptr;
 };

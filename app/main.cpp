@@ -21,7 +21,15 @@ int main(int argc, char* argv[])
     // second's change then lands later. Plain image writes are as cheap at this size.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // On GNOME Qt takes GTK's theme, and GTK's start-up would register the process on the
+    // accessibility bus a second time, as an application with no windows. Only for the start-up:
+    // a browser the About box opens keeps its own accessibility.
+    const bool gtkBridgeOff = !qEnvironmentVariableIsSet("NO_AT_BRIDGE");
+    if (gtkBridgeOff)
+        qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
+    if (gtkBridgeOff)
+        qunsetenv("NO_AT_BRIDGE");
     CommandLine::process(app);
     QApplication::setDesktopFileName(QStringLiteral("nimbex"));
     // The window lives on in the tray while hidden; only Close and Exit end the program.

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Measures the clock next to the reference face on the current X display.
 
-Meant to run inside tests/e2e/desktop.sh trayer (bench/run.sh does that): the X server is
+Meant to run inside scripts/desktop.sh trayer (bench/run.sh does that): the X server is
 then this process's sibling, which is how its CPU time is found.
 """
 import argparse
@@ -119,7 +119,7 @@ def tree_state():
 
 
 def find_xserver():
-    """The Xvfb that tests/e2e/desktop.sh started beside us."""
+    """The Xvfb that scripts/desktop.sh started beside us."""
     if os.environ.get("NIMBEX_BENCH_XPID"):
         return int(os.environ["NIMBEX_BENCH_XPID"])
     parent = os.getppid()

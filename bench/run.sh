@@ -33,5 +33,5 @@ bash "$root/scripts/deps.sh" cmake ninja-build g++ qt6-base-dev libbenchmark-dev
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
 
-bash "$root/tests/e2e/desktop.sh" trayer -- /usr/bin/python3 "$here/bench.py" \
+bash "$root/scripts/desktop.sh" trayer -- /usr/bin/python3 "$here/bench.py" \
     --tools "$build" --program "$build/nimbex/nimbex" --out "$out" "${args[@]}"

@@ -12,7 +12,7 @@
 set -euo pipefail
 
 # Compiler, build tools and the Qt development files; they bring the Qt libraries along.
-build=(cmake ninja-build g++ qt6-base-dev)
+build=(cmake ninja-build g++ pkg-config qt6-base-dev libwayland-dev)
 # What the clock needs at run time on top of the Qt libraries; packaging/Package.cmake's Depends
 # and Recommends are these.
 run=(
@@ -35,6 +35,9 @@ test=(
     waybar          # its tray
     grim            # its screenshots
     wtype           # its keys
+    weston          # a strict Wayland compositor with no tray
+    at-spi2-core    # the accessibility bus, which drives the clock where no keys reach it
+    python3-pyatspi # its Python client
 )
 
 packages=()

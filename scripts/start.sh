@@ -14,8 +14,8 @@ bash "$root/scripts/deps.sh" --run --headless
 bash "$root/scripts/build.sh" --run
 
 shot=${NIMBEX_SCREENSHOT:-$build/nimbex-face.png}
-# shellcheck source=tests/e2e/desktop.sh
-exec bash "$root/tests/e2e/desktop.sh" bare -- bash -c '
+# shellcheck source=scripts/desktop.sh
+exec bash "$root/scripts/desktop.sh" bare -- bash -c '
     "$1/nimbex" & pid=$!
     win=$(xdotool search --sync --pid "$pid" --onlyvisible --name "^Nimbex" | head -n 1)
     sleep 2.5

@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +15,16 @@
 bool E2e::wayland()
 {
     return qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+bool E2e::atspi()
+{
+    return qEnvironmentVariable("NIMBEX_DRIVE") == "atspi";
+}
+
+QByteArray E2e::atspi(qint64 pid, const QStringList& arguments)
+{
+    return run("/usr/bin/python3", QStringList{NIMBEX_ATSPI, QString::number(pid)} + arguments);
 }
 
 QByteArray E2e::run(const QString& program, const QStringList& arguments)
@@ -33,6 +44,22 @@ QImage E2e::grab(const QRect& r)
 {
     const QString xy = QString("%1,%2").arg(r.x()).arg(r.y()),
                   size = QString("%1x%2").arg(r.width()).arg(r.height());
+    const QString desktop = qEnvironmentVariable("NIMBEX_DESKTOP");
+    if (desktop == "weston") {
+        // It saves the whole screen in the working folder.
+        QTemporaryDir dir;
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start("weston-screenshooter", {});
+        p.waitForFinished(15000);
+        const QStringList shot = QDir(dir.path()).entryList({"*.png"});
+        return shot.isEmpty() ? QImage()
+                              : QImage(dir.filePath(shot.first()))
+                                    .convertToFormat(QImage::Format_RGB32)
+                                    .copy(r);
+    }
+    if (wayland() && !desktop.startsWith("sway"))
+        return {};
     const QByteArray png =
         wayland() ? run("grim", {"-g", xy + " " + size, "-"})
                   : run("import", {"-window", "root", "-crop",
@@ -146,6 +173,27 @@ QRect swayWindow(const QJsonValue& node, qint64 pid, const QRegularExpression& t
     return {};
 }
 
+// The size on the accessibility bus; where the screen shows (Weston), the place of the client
+// area: its left edge is a white run exactly as tall as the window, between title bar and border.
+QRect atspiWindow(qint64 pid, const QString& title)
+{
+    const QList<QByteArray> size = E2e::atspi(pid, {"window", title}).trimmed().split(' ');
+    if (size.size() != 2)
+        return {};
+    const QRect client(0, 0, size[0].toInt(), size[1].toInt());
+    const QImage screen = E2e::grab(QRect(0, 0, 1280, 800));
+    QPoint corner(screen.width(), screen.height());
+    for (int x = 0; x < screen.width(); ++x)
+        for (int y = 0, run = 0; y < screen.height(); ++y) {
+            run = screen.pixel(x, y) == qRgb(255, 255, 255) ? run + 1 : 0;
+            if (run == client.height() && y - run + 1 < corner.y())
+                corner = QPoint(x, y - run + 1);
+        }
+    if (screen.isNull())
+        return client;
+    return corner.x() < screen.width() ? client.translated(corner) : QRect(); // not on screen
+}
+
 QRect x11Window(qint64 pid, const QString& title)
 {
     const QByteArray id = E2e::run("xdotool", {"search", "--all", "--pid", QString::number(pid),
@@ -170,7 +218,8 @@ QRect App::window(const QString& title, int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     for (;; QTest::qWait(100)) {
         const QRect r =
-            E2e::wayland()
+            E2e::atspi() && E2e::wayland() ? atspiWindow(m_process.processId(), title)
+            : E2e::wayland()
                 ? swayWindow(QJsonDocument::fromJson(E2e::run("swaymsg", {"-r", "-t", "get_tree"}))
                                  .object(),
                              m_process.processId(), QRegularExpression(title))
@@ -185,8 +234,10 @@ bool App::press(const QRect& client, const QString& caption)
     using namespace FaceDesign;
     const Button tabOrder[] = {Command1, Command4, Command3, Command2};
     const auto* b = std::find_if(std::begin(tabOrder), std::end(tabOrder), [&](const Button& b) {
-        return caption == QLatin1String(b.caption);
+        return caption == QLatin1String(b.caption) || (caption == "Normal" && &b == tabOrder);
     });
+    if (E2e::atspi())
+        return !E2e::atspi(m_process.processId(), {"press", caption}).isNull();
     if (b == std::end(tabOrder))
         return false;
     if (!E2e::wayland())

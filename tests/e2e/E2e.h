@@ -16,15 +16,19 @@
 #define QTRY_VERIFY2(expr, message) QTRY_VERIFY2_WITH_TIMEOUT(expr, message, E2e::patienceMs)
 #define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, E2e::patienceMs)
 
-// Drives the real program on the desktop tests/e2e/desktop.sh started (X11 or sway) as a user
+// Drives the real program on the desktop scripts/desktop.sh started (X11 or Wayland) as a user
 // would: its windows on screen, their pixels, the keyboard and the pointer.
 namespace E2e {
 
 inline constexpr int patienceMs = 30000;
 
 bool wayland();
+// Driven over the accessibility bus (tests/e2e/atspi.py), where nothing else reaches the program.
+bool atspi();
+QByteArray atspi(qint64 pid, const QStringList& arguments);
 // A command's standard output; null when it fails.
 QByteArray run(const QString& program, const QStringList& arguments);
+// Null where the desktop lends no screenshots to a test (GNOME, KDE on Wayland).
 QImage grab(const QRect& area);
 bool click(const QPoint& at, int button = 1);
 // Key names as xdotool takes them; wtype takes the same.
@@ -59,7 +63,7 @@ public:
     QRect window(const QString& title = QStringLiteral("^Nimbex - "),
                  int timeoutMs = E2e::patienceMs);
     // Presses the button with that caption in the normal window, where the program puts it; on
-    // Wayland by keys from the first focus.
+    // sway by keys from the first focus, elsewhere on Wayland over the accessibility bus.
     bool press(const QRect& client, const QString& caption);
 
 private:

@@ -16,14 +16,15 @@ private slots:
 
 namespace {
 
-// gdbus call on the registered item's bus name, or on the watcher's before it.
+// gdbus call on the registered item's bus name, or on the watcher's before it. GNOME's watcher
+// lists an item as "name@path", the others as "name/path".
 QString call(const QString& path, const QString& method, const QStringList& arguments)
 {
     const QString items = QString::fromUtf8(
         E2e::run("gdbus", {"call", "-e", "-d", "org.kde.StatusNotifierWatcher", "-o",
                            "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
                            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"}));
-    const QString item = QRegularExpression("'([^'/]+)").match(items).captured(1);
+    const QString item = QRegularExpression("'([^'/@]+)").match(items).captured(1);
     if (path.isEmpty() || item.isEmpty())
         return item;
     return QString::fromUtf8(

@@ -9,12 +9,20 @@
 #   sway     sway headless (Wayland, 1280x800) with waybar's tray; as an unprivileged user when
 #            started as root, since sway refuses root
 #   swaybare the same without waybar: no tray
+#   weston   Weston headless (Wayland, 1280x800): no tray, no task bar, xdg-shell to the letter
+#   gnome    GNOME Shell headless (Wayland, 1280x800) with the AppIndicator extension's tray
+#   gnomex   the same, the command's programs on GNOME's Xwayland
+#   kde      KDE Plasma on X11: Xvfb, kwin_x11, plasmashell
+#   kdewl    KDE Plasma on Wayland: kwin_wayland --virtual (1280x800), plasmashell
+#   lxqt     openbox and an LXQt panel with its StatusNotifier tray
+# On the last six the program is driven over the accessibility bus (NIMBEX_DRIVE=atspi).
 set -uo pipefail
 kind=${1:-}
 shift
 [ "${1:-}" = -- ] && shift
-case $kind in bare | openbox | trayer | xfce | sway | swaybare) ;; *)
-    echo "usage: $0 bare|openbox|trayer|xfce|sway|swaybare -- command..." >&2
+kinds="bare openbox trayer xfce sway swaybare weston gnome gnomex kde kdewl lxqt"
+case " $kinds " in *" $kind "*) ;; *)
+    echo "usage: $0 ${kinds// /|} -- command..." >&2
     exit 2
     ;;
 esac
@@ -43,7 +51,7 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
     fi
     export XDG_RUNTIME_DIR="$work/runtime"
     # The panels keep their configuration there.
-    case $kind in xfce | sway*) export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" ;; esac
+    case $kind in bare | openbox | trayer) ;; *) export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" ;; esac
     # A session bus of its own; the clock alone (scripts/start.sh) can do without one.
     bus=(dbus-run-session --)
     command -v dbus-run-session >/dev/null || bus=()
@@ -79,6 +87,88 @@ fail() {
     exit 3
 }
 
+case $kind in weston | gnome* | kde* | lxqt)
+    export NIMBEX_DRIVE=atspi QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    # Programs register on the accessibility bus only when it and its registry run as they start.
+    a11y=$(gdbus call -e -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | cut -d"'" -f2)
+    until_true 100 gdbus call -a "$a11y" -d org.a11y.atspi.Registry -o /org/a11y/atspi/registry \
+        -m org.freedesktop.DBus.Peer.Ping || fail "no accessibility bus (at-spi2-core)"
+    ;;
+esac
+wayland() { # socket name: waits for it, then the command's programs use it
+    until_true 400 test -S "$XDG_RUNTIME_DIR/$1" || fail "the compositor did not start"
+    export WAYLAND_DISPLAY=$1 QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+}
+# GNOME Shell and Plasma ask logind over the system bus, which a container lacks: one that
+# allows everything stands in.
+system_bus() {
+    printf '<busconfig><type>system</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth><policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/><allow eavesdrop="true"/></policy></busconfig>' >"$work/system.conf"
+    { read -r DBUS_SYSTEM_BUS_ADDRESS && read -r pid; } < <(dbus-daemon --config-file="$work/system.conf" --fork --print-address=1 --print-pid=1) ||
+        fail "no stand-in system bus"
+    pids+=("$pid")
+    export DBUS_SYSTEM_BUS_ADDRESS
+}
+plasma() {
+    kded5 >"$work/kded.log" 2>&1 &
+    pids+=($!)
+    # The watcher the tray host needs is a module of kded's later phase, which only a session
+    # manager would start.
+    until_true 600 gdbus call -e -d org.kde.kded5 -o /kded -m org.kde.kded5.loadModule \
+        statusnotifierwatcher || fail "kded did not start"
+    plasmashell --no-respawn >"$work/plasma.log" 2>&1 &
+    pids+=($!)
+}
+case $kind in
+weston)
+    weston --backend=headless-backend.so --use-pixman --width=1280 --height=800 --socket=nimbex \
+        --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    wayland nimbex
+    "$@"
+    exit $?
+    ;;
+gnome*)
+    system_bus
+    # The Overview it opens in hides every window: a small extension of the run's own leaves it,
+    # and lets its screenshot call answer (org.gnome.Shell.Screenshot).
+    ext="$HOME/.local/share/gnome-shell/extensions/nimbex-desktop@tests"
+    mkdir -p "$ext"
+    echo '{"uuid": "nimbex-desktop@tests", "name": "desktop", "description": "-", "shell-version": ["43"]}' >"$ext/metadata.json"
+    echo 'const Main = imports.ui.main; function init() {} function disable() {}
+function enable() { global.context.unsafe_mode = true; Main.layoutManager.connect("startup-complete", () => Main.overview.hide()); }' >"$ext/extension.js"
+    gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com', 'nimbex-desktop@tests']"
+    export XDG_CURRENT_DESKTOP=GNOME # as a GNOME session has it: Qt then takes GTK's theme
+    XDG_SESSION_TYPE=wayland gnome-shell --headless --wayland --virtual-monitor 1280x800 \
+        --wayland-display=nimbex >"$work/gnome.log" 2>&1 &
+    pids+=($!)
+    wayland nimbex
+    until_true 400 tray_host || fail "the AppIndicator extension's tray did not come up"
+    if [ "$kind" = gnomex ]; then
+        until_true 200 grep -q "Using public X11 display" "$work/gnome.log" || fail "no Xwayland"
+        display=$(grep -o "Using public X11 display :[0-9]*" "$work/gnome.log" | grep -o ":[0-9]*")
+        auth=("$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+        export DISPLAY=$display XAUTHORITY=${auth[0]} QT_QPA_PLATFORM=xcb
+        unset WAYLAND_DISPLAY
+    fi
+    "$@"
+    exit $?
+    ;;
+kdewl)
+    system_bus
+    # The packaged binary carries a file capability a container may refuse; a copy has none.
+    cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
+    "$work/kwin_wayland" --virtual --width 1280 --height 800 --socket nimbex >"$work/kwin.log" 2>&1 &
+    pids+=($!)
+    wayland nimbex
+    dbus-update-activation-environment WAYLAND_DISPLAY QT_QPA_PLATFORM
+    plasma
+    until_true 600 tray_host || fail "Plasma's tray did not come up"
+    "$@"
+    exit $?
+    ;;
+esac
+
 if [[ $kind = sway* ]]; then
     printf 'output HEADLESS-1 mode 1280x800\nxwayland disable\n' >"$work/sway.conf"
     [ "$kind" = sway ] && echo "exec waybar -c $work/waybar.json >$work/waybar.log 2>&1" >>"$work/sway.conf"
@@ -106,7 +196,15 @@ read -r -t 20 number <"$work/displayfd" || fail "Xvfb did not start"
 export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-if [ "$kind" != bare ]; then
+if [ "$kind" = kde ]; then
+    system_bus
+    # Else the services D-Bus starts know no display, and start-up waits on them for 30 s.
+    dbus-update-activation-environment DISPLAY
+    kwin_x11 >"$work/kwin.log" 2>&1 &
+    pids+=($!)
+    plasma
+    until_true 600 tray_host || fail "Plasma's tray did not come up"
+elif [ "$kind" != bare ]; then
     openbox >"$work/openbox.log" 2>&1 &
     pids+=($!)
     # openbox announces itself a moment before it manages windows; a window mapped in that gap
@@ -142,6 +240,13 @@ EOF
     xfce4-panel >"$work/panel.log" 2>&1 &
     pids+=($!)
     until_true 300 tray_host || fail "xfce4-panel's tray did not come up"
+elif [ "$kind" = lxqt ]; then
+    mkdir -p "$XDG_CONFIG_HOME/lxqt"
+    printf '[General]\npanels=panel1\n[panel1]\nplugins=taskbar,statusnotifier\nposition=Bottom\n[statusnotifier]\ntype=statusnotifier\n' \
+        >"$XDG_CONFIG_HOME/lxqt/panel.conf"
+    lxqt-panel >"$work/panel.log" 2>&1 &
+    pids+=($!)
+    until_true 300 tray_host || fail "the LXQt panel's tray did not come up"
 fi
 
 "$@"
