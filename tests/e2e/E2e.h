@@ -55,7 +55,7 @@ public:
     // What it printed so far, warnings included.
     QByteArray output();
     // The client area of its visible window with that title (a regular expression); null when
-    // none shows within the time.
+    // none shows within the time, or the program has ended.
     QRect window(const QString& title = QStringLiteral("^Nimbex - "),
                  int timeoutMs = E2e::patienceMs);
     // Presses the button with that caption in the normal window, where the program puts it; on
