@@ -4,23 +4,20 @@
 #include <QTimer>
 
 class Clock;
-class QSocketNotifier;
+class WallClockTimer;
 
 // A one-second timer whose ticks fall on each wall-clock second rather than at an arbitrary
-// phase of it. Every tick is aimed afresh from the clock, so slack never accumulates. On Linux it
-// waits on the wall clock itself (a timerfd), so a clock that is set, or a resume from suspend,
-// ticks at once; elsewhere a precise timer aimed just past each second.
+// phase of it. Every tick is aimed afresh from the clock, so slack never accumulates. Where the
+// system has a timer that waits on the wall clock itself, it ticks on that, so a clock that is
+// set, or a resume from suspend, ticks at once; elsewhere, and from the moment that timer cannot
+// be made or aimed, on a precise timer aimed just past each second.
 class SecondTimer : public QObject
 {
     Q_OBJECT
 
 public:
     explicit SecondTimer(const Clock& clock, QObject* parent = nullptr);
-    ~SecondTimer() override;
 
-    static constexpr int Interval = 1000;
-
-    bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
 signals:
@@ -28,21 +25,10 @@ signals:
 
 private:
     void aim();
+    void fire();
 
     const Clock& m_clock;
     bool m_enabled = false;
-#if defined(Q_OS_LINUX)
-    void arm(qint64 ns, bool absolute);
-    void wake();
-
-    int m_fd = -1;
-    QSocketNotifier* m_notifier = nullptr;
-    qint64 m_tickSecond = 0; // the clock's second at the last tick
-    qint64 m_tickMono = 0;   // and the monotonic clock then
-    bool m_ticked = false;
-#else
-    void fire();
-
+    WallClockTimer* m_wallClock = nullptr; // a child; none once it has failed
     QTimer m_timer;
-#endif
 };

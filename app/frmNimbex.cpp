@@ -4,9 +4,7 @@
 #include "app/FaceDesign.h"
 #include "app/SecondTimer.h"
 #include "resources/Resources.h"
-#include "settings/BoolText.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 #include "settings/frmOptions.h"
 #include "tray/ShellTray.h"
 #include "tray/TrayMessage.h"
@@ -99,20 +97,17 @@ void frmNimbex::buildMenu()
 
 void frmNimbex::readCheat()
 {
-    cHidden = SettingsStore::Read(Settings::application, Settings::section, Settings::cheatKey,
-                                  Settings::defaultCheat);
+    cHidden = Settings::cheat();
 }
 
 void frmNimbex::readCheatNum()
 {
-    cNum = BoolText::toBool(SettingsStore::Read(Settings::application, Settings::section,
-                                                Settings::cheatNumKey, Settings::defaultCheatNum));
+    cNum = Settings::cheatNum();
 }
 
 void frmNimbex::readColor()
 {
-    onColor = SettingsStore::Read(Settings::application, Settings::section, Settings::colorKey,
-                                  Settings::defaultColor);
+    onColor = Settings::color();
 }
 
 void frmNimbex::Form_Load()

@@ -24,8 +24,7 @@ public:
     explicit frmNimbex(const Clock& clock, QWidget* parent = nullptr);
     ~frmNimbex() override;
 
-    // State read by the tick and the tray handler. cHidden keeps the stored text as read;
-    // fScreen and sHidden hold a Boolean once set.
+    // State read by the tick and the tray handler; each Variant holds a Boolean once set.
     Variant cHidden;
     Variant fScreen;
     Variant sHidden;

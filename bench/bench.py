@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Measures the clock next to the reference face on the current X display.
 
-Meant to run inside tests/e2e/xsession.sh --tray (bench/run.sh does that): the X server is
+Meant to run inside tests/e2e/desktop.sh trayer (bench/run.sh does that): the X server is
 then this process's sibling, which is how its CPU time is found.
 """
 import argparse
@@ -563,8 +563,6 @@ def table(summary, tick, xidle, nrounds):
         nv = med([t[nk]["cpu_us"] for t in tick])
         rv = med([t[rk]["cpu_us"] for t in tick])
         rows.append([name, fmt(nv, 2), fmt(rv, 2), "", fmt(ratio(nv, rv), 2), ""] + pad)
-    nv = med([t["BM_NimbexTickNoPaint"]["cpu_us"] for t in tick])
-    rows.append(["tick without painting, us", fmt(nv, 2), "", "", "", ""] + pad)
     rows.append(["X server idle ms/min", fmt(med(xidle)), "", "", "", ""] + pad)
     widths = [max(len(row[i]) for row in rows) for i in range(len(head))]
     lines = []

@@ -4,6 +4,7 @@
 #include <QFileDevice>
 #include <QIODevice>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -95,10 +96,8 @@ std::vector<Line> parse(const QByteArray& bytes)
         if (raw.endsWith('\r'))
             raw.chop(1);
         Line line{raw, section, {}, false, std::nullopt};
-        QString text = QString::fromUtf8(raw);
-        if (n == 0 && text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        text = text.trimmed();
+        // fromUtf8 drops a byte-order mark at the start.
+        const QString text = QString::fromUtf8(raw).trimmed();
         if (text.startsWith(QLatin1Char('['))) {
             const qsizetype close = text.lastIndexOf(QLatin1Char(']'));
             section = (close > 0 ? text.mid(1, close - 1) : text.mid(1)).trimmed();
@@ -117,61 +116,18 @@ std::vector<Line> parse(const QByteArray& bytes)
     return lines;
 }
 
-bool needsQuotes(const QString& s)
+// The program stores plain texts only ("True", "False", "&HFF0000"), which Qt's reader reads as
+// written. A value that would need its quotes, escapes or type marks is none of the program's: it
+// is refused rather than written to read back as something else.
+std::optional<QByteArray> plainLine(const QString& key, const QVariant& value)
 {
-    if (s != s.trimmed())
-        return true;
-    for (QChar c : s) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E || QStringLiteral(";,\"\\=#[]").contains(c))
-            return true;
-    }
-    return false;
-}
-
-QString encodeText(QString s)
-{
-    if (s.startsWith(QLatin1Char('@')))
-        s.prepend(QLatin1Char('@'));
-    if (!needsQuotes(s))
-        return s;
-    QString out = QStringLiteral("\"");
-    for (QChar c : s) {
-        switch (c.unicode()) {
-        case '"':
-            out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            out += c;
-            break;
-        }
-    }
-    return out + QLatin1Char('"');
-}
-
-QByteArray encodeLine(const QString& key, const QVariant& value)
-{
-    QString text;
-    if (value.typeId() == QMetaType::QStringList) {
-        QStringList parts;
-        for (const QString& item : value.toStringList())
-            parts << QLatin1Char('"') + encodeText(item).remove(QLatin1Char('"')) +
-                         QLatin1Char('"');
-        text = parts.join(QLatin1String(", "));
-    } else {
-        text = encodeText(value.toString());
-    }
+    const QString text = value.toString();
+    const bool plain =
+        value.typeId() == QMetaType::QString && std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x80 && (c.isLetterOrNumber() || c == QLatin1Char('&'));
+        });
+    if (!plain)
+        return std::nullopt;
     return (key + QLatin1Char('=') + text).toUtf8();
 }
 
@@ -218,8 +174,12 @@ bool ConfFile::write(QIODevice& device, const QSettings::SettingsMap& map)
             const QString k = mapKey(line.section, line.key);
             const auto it = pending.find(k);
             if (it != pending.end()) {
-                if (!line.value || *line.value != it.value())
-                    line.raw = encodeLine(line.key, it.value());
+                if (!line.value || *line.value != it.value()) {
+                    const auto written = plainLine(line.key, it.value());
+                    if (!written)
+                        return false;
+                    line.raw = *written;
+                }
                 pending.erase(it);
             } else if (line.value) {
                 continue; // a key that was read and has since been removed
@@ -242,7 +202,10 @@ bool ConfFile::write(QIODevice& device, const QSettings::SettingsMap& map)
             if (inSection(out[i]) && (out[i].isHeader || !out[i].key.isEmpty()))
                 at = i + 1;
         }
-        Line added{encodeLine(key, it.value()), section, key, false, std::nullopt};
+        const auto written = plainLine(key, it.value());
+        if (!written)
+            return false;
+        Line added{*written, section, key, false, std::nullopt};
         if (at < 0 && section.isEmpty()) {
             out.insert(out.begin(), std::move(added));
         } else if (at < 0) {

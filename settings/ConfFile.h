@@ -8,7 +8,7 @@ class QIODevice;
 // of a hand-edited or damaged file, line by line, so one bad line never hides the ones after it.
 // On saving it rewrites only the lines of the keys whose value changed, adds new keys to their
 // section, and keeps every other line (comments, other sections, lines it cannot read) as it was.
-// Files it writes read the same with Qt's own INI reader.
+// It writes the program's plain texts as they are, so Qt's own INI reader reads the file the same.
 class ConfFile
 {
 public:

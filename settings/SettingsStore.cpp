@@ -1,6 +1,5 @@
 #include "settings/SettingsStore.h"
 
-#include "settings/BoolText.h"
 #include "settings/ConfFile.h"
 
 #include <QDir>
@@ -9,8 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-std::function<void(const QString&)> s_readObserver;
 
 // Said once a run, at the first sign, so a clock left running never floods a log.
 void reportOnce(const QString& what)
@@ -61,8 +58,6 @@ void checkOnce(const QSettings& store)
 QString SettingsStore::Read(const QString& application, const QString& section, const QString& key,
                             const QString& defaultText)
 {
-    if (s_readObserver)
-        s_readObserver(key);
     if (homeless()) {
         reportOnce(QStringLiteral("HOME is not set, so settings are neither read nor saved"));
         return defaultText;
@@ -74,12 +69,6 @@ QString SettingsStore::Read(const QString& application, const QString& section, 
     if (value.typeId() != QMetaType::QString)
         return defaultText;
     return value.toString();
-}
-
-QString SettingsStore::Read(const QString& application, const QString& section, const QString& key,
-                            bool defaultValue)
-{
-    return Read(application, section, key, BoolText::fromBool(defaultValue));
 }
 
 bool SettingsStore::Write(const QString& application, const QString& section, const QString& key,
@@ -102,9 +91,4 @@ bool SettingsStore::Write(const QString& application, const QString& section, co
         return false;
     }
     return true;
-}
-
-void SettingsStore::setReadObserver(std::function<void(const QString& key)> observer)
-{
-    s_readObserver = std::move(observer);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 // The per-user settings store, addressed by (application, section, key) with text values.
 // The application names the store (on Linux ~/.config/<application>.conf, on Windows
@@ -16,15 +15,8 @@ public:
     // single text (a hand-edited list, a damaged file).
     static QString Read(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText);
-    // A Boolean default reads as "True" or "False".
-    static QString Read(const QString& application, const QString& section, const QString& key,
-                        bool defaultValue);
-
     // Creates the key or replaces its text. False when the store could not be written; what was
     // stored before stays as it was.
     static bool Write(const QString& application, const QString& section, const QString& key,
                       const QString& text);
-
-    // Lets a test see which keys are read, in which order; unset in the program.
-    static void setReadObserver(std::function<void(const QString& key)> observer);
 };

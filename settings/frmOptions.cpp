@@ -1,10 +1,8 @@
 #include "settings/frmOptions.h"
 
 #include "about/frmAbout.h"
-#include "settings/BoolText.h"
 #include "settings/ColorTable.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
 #include "ui/Twips.h"
@@ -30,22 +28,6 @@ namespace {
 constexpr double clientWidth = 4230, clientHeight = 3495;
 constexpr double fontPoints = 9.75;
 constexpr int captionIndent = 8, captionPadding = 2; // pixels
-
-QString read(const QString& key, const QString& defaultText)
-{
-    return SettingsStore::Read(Settings::application, Settings::section, key, defaultText);
-}
-
-bool readBool(const QString& key, bool defaultValue)
-{
-    return BoolText::toBool(
-        SettingsStore::Read(Settings::application, Settings::section, key, defaultValue));
-}
-
-void write(const QString& key, const QString& text)
-{
-    SettingsStore::Write(Settings::application, Settings::section, key, text);
-}
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry)
@@ -340,12 +322,12 @@ void frmOptions::Option4_Click()
 
 void frmOptions::Form_Load()
 {
-    const QString name = ColorTable::nameForText(read(Settings::colorKey, Settings::defaultColor));
+    const QString name = ColorTable::nameForText(Settings::color());
     if (!name.isEmpty())
         Combo1->setCurrentIndex(Combo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
-    setValue(readBool(Settings::cheatKey, Settings::defaultCheat) ? Option1 : Option2, true);
-    setValue(readBool(Settings::cheatNumKey, Settings::defaultCheatNum) ? Option3 : Option4, true);
+    setValue(Settings::cheat() ? Option1 : Option2, true);
+    setValue(Settings::cheatNum() ? Option3 : Option4, true);
 }
 
 void frmOptions::Command1_Click()
@@ -353,9 +335,9 @@ void frmOptions::Command1_Click()
     // No colour chosen: the stored text, whatever it is, stays.
     const QString colorText = ColorTable::textForName(Combo1->currentText());
     if (!colorText.isEmpty())
-        write(Settings::colorKey, colorText);
-    write(Settings::cheatKey, BoolText::fromBool(Option1->isChecked()));
-    write(Settings::cheatNumKey, BoolText::fromBool(Option3->isChecked()));
+        Settings::setColor(colorText);
+    Settings::setCheat(Option1->isChecked());
+    Settings::setCheatNum(Option3->isChecked());
     accept();
 }
 

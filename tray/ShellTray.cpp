@@ -2,13 +2,14 @@
 
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
-#include "tray/modSystray.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMenu>
@@ -26,8 +27,6 @@ struct Entry
     quint32 uCallbackMessage = 0;
 };
 
-std::function<void(quint32)> s_callObserver;
-
 // Qt puts its tray icons on a StatusNotifierItem host over D-Bus instead of an XEmbed area when,
 // at its first tray icon, the watcher says a host is registered; it never changes its mind. This
 // asks the same question before Qt does, so the answer stays the same as Qt's.
@@ -39,8 +38,14 @@ bool onStatusNotifierHost()
         if (!bus.isConnected() || !bus.interface() ||
             !bus.interface()->isServiceRegistered(watcher))
             return false;
-        QDBusInterface host(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
-        return host.isValid() && host.property("IsStatusNotifierHostRegistered").toBool();
+        // A plain property read: an interface object would introspect the watcher first, and
+        // the bus keeps what introspection learns until the program ends, unfreed.
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            watcher, QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+        const QDBusReply<QDBusVariant> registered = bus.call(get);
+        return registered.isValid() && registered.value().variant().toBool();
     }();
     return answer;
 }
@@ -167,18 +172,6 @@ int add(const NOTIFYICONDATA& record)
     return possible && QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
 }
 
-int modify(const NOTIFYICONDATA& record)
-{
-    const auto it = trayIcons().find(key(record.hWnd, record.uID));
-    if (it == trayIcons().end() || !it->icon)
-        return 0;
-    apply(it->icon, record);
-    if (record.uFlags & modSystray::NIF_MESSAGE)
-        it->uCallbackMessage = record.uCallbackMessage;
-    it->uFlags |= record.uFlags;
-    return 1;
-}
-
 int remove(const NOTIFYICONDATA& record)
 {
     const Entry entry = trayIcons().take(key(record.hWnd, record.uID));
@@ -193,15 +186,11 @@ int remove(const NOTIFYICONDATA& record)
 
 int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData)
 {
-    if (s_callObserver)
-        s_callObserver(dwMessage);
     if (!lpData || lpData->cbSize != sizeof(NOTIFYICONDATA))
         return 0;
     switch (dwMessage) {
     case modSystray::NIM_ADD:
         return add(*lpData);
-    case modSystray::NIM_MODIFY:
-        return modify(*lpData);
     case modSystray::NIM_DELETE:
         return remove(*lpData);
     default:
@@ -264,9 +253,4 @@ QString ShellTray::toolTip(quint32 hWnd, quint32 uID)
 {
     const auto it = trayIcons().constFind(key(hWnd, uID));
     return it != trayIcons().constEnd() && it->icon ? it->icon->toolTip() : QString();
-}
-
-void ShellTray::setCallObserver(std::function<void(quint32 message)> observer)
-{
-    s_callObserver = std::move(observer);
 }

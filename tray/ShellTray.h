@@ -1,8 +1,9 @@
 #pragma once
 
+#include "tray/modSystray.h"
+
 #include <QIcon>
 #include <QtGlobal>
-#include <functional>
 
 class QMenu;
 class QWidget;
@@ -27,7 +28,8 @@ public:
     // The window's menu for its icons. A notification area that draws menus itself (a
     // StatusNotifierItem host) is given it; elsewhere the window pops it up on a right click.
     static void setMenu(quint32 hWnd, QMenu* menu);
-
-    // Lets a test see the Shell_NotifyIconA calls in order; unset in the program.
-    static void setCallObserver(std::function<void(quint32 message)> observer);
 };
+
+// Adds (NIM_ADD) or removes (NIM_DELETE) the icon the record names by (hWnd, uID). Nonzero on
+// success.
+int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData);

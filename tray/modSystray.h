@@ -20,7 +20,6 @@ static_assert(sizeof(NOTIFYICONDATA) == 88, "the shell expects the 88-byte form"
 namespace modSystray {
 
 inline constexpr quint32 NIM_ADD = 0;
-inline constexpr quint32 NIM_MODIFY = 1;
 inline constexpr quint32 NIM_DELETE = 2;
 
 inline constexpr quint32 NIF_MESSAGE = 1;
@@ -34,7 +33,3 @@ extern NOTIFYICONDATA trayIcon;
 void setTip(NOTIFYICONDATA& record, const char* text);
 
 } // namespace modSystray
-
-// Adds (NIM_ADD), changes (NIM_MODIFY) or removes (NIM_DELETE) the icon the record names by
-// (hWnd, uID). Nonzero on success.
-int Shell_NotifyIconA(quint32 dwMessage, const NOTIFYICONDATA* lpData);

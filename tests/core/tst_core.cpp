@@ -1,6 +1,5 @@
 #include "app/TickSchedule.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 #include "support/TempStore.h"
 
 #include <QDir>
@@ -9,20 +8,10 @@
 
 namespace {
 
-QString read(const QString& key, const QString& defaultText)
-{
-    return SettingsStore::Read(Settings::application, Settings::section, key, defaultText);
-}
-
-bool write(const QString& key, const QString& text)
-{
-    return SettingsStore::Write(Settings::application, Settings::section, key, text);
-}
-
 // The store's file, read or replaced whole.
 QByteArray raw(const TempStore& store, const QByteArray& replacement = {})
 {
-    QFile file(QDir(store.path()).filePath(QStringLiteral("Vantrel.conf")));
+    QFile file(store.file());
     if (replacement.isNull())
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     return file.open(QIODevice::WriteOnly) && file.write(replacement) ? replacement : "unwritten";
@@ -37,7 +26,7 @@ class tst_Core : public QObject
 private slots:
     void tickLandsJustPastTheNextSecond_data();
     void tickLandsJustPastTheNextSecond();
-    void readingWritesNothing();
+    void emptyStore();
     void handEdited_data();
     void handEdited();
 };
@@ -64,55 +53,62 @@ void tst_Core::tickLandsJustPastTheNextSecond()
     }
 }
 
-void tst_Core::readingWritesNothing()
+void tst_Core::emptyStore()
 {
     TempStore store;
     // Reading an empty store gives the defaults and writes nothing.
-    QCOMPARE(read(Settings::colorKey, QStringLiteral("&HFF0000")), QStringLiteral("&HFF0000"));
-    QCOMPARE(
-        SettingsStore::Read(Settings::application, Settings::section, Settings::cheatKey, false),
-        QStringLiteral("False"));
+    QCOMPARE(Settings::color(), QStringLiteral("&HFF0000"));
+    QVERIFY(!Settings::cheat() && !Settings::cheatNum());
     QVERIFY(QDir(store.path()).isEmpty());
+    // The Options dialog's first save, as it lands on disk.
+    QVERIFY(Settings::setColor("&H000080FF") && Settings::setCheat(true) &&
+            Settings::setCheatNum(false));
+    QCOMPARE(raw(store), "[Nimbex]\nColor=&H000080FF\nCheat=True\nCheatNum=False\n");
 }
 
 void tst_Core::handEdited_data()
 {
     QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("stored");   // "-": the default
+    QTest::addColumn<QString>("color"); // as read before the save
+    QTest::addColumn<bool>("cheat");
     QTest::addColumn<QByteArray>("after"); // once Color is saved; empty: not compared
 
-    const QString color = Settings::colorKey, cheat = Settings::cheatKey;
+    const QString blue = QStringLiteral("&HFF0000");
     // clang-format off
-    QTest::newRow("comments and another section") << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour\nColor=&HFF\n") << color << "&HFF"
+    QTest::newRow("comments and another section") << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour\nColor=&HFF\n") << "&HFF" << false
         << QByteArray("; my clock\n[Other]\nk=v ; note\n\n[Nimbex]\n# colour\nColor=&HFFFF\n");
-    QTest::newRow("a new key joins its section") << QByteArray("[Nimbex]\nCheat=True\n[Other]\nx=1\n") << cheat << "True"
+    QTest::newRow("a new key joins its section") << QByteArray("[Nimbex]\nCheat=True\n[Other]\nx=1\n") << blue << true
         << QByteArray("[Nimbex]\nCheat=True\nColor=&HFFFF\n[Other]\nx=1\n");
-    QTest::newRow("lines it cannot read stay and hide nothing") << QByteArray("bad \x01 line\n[Nimbex]\n=no key\nColor=\"&HFF\nCheat=True\n") << cheat << "True"
+    QTest::newRow("lines it cannot read stay and hide nothing") << QByteArray("bad \x01 line\n[Nimbex]\n=no key\nColor=\"&HFF\nCheat=True\n") << blue << true
         << QByteArray("bad \x01 line\n[Nimbex]\n=no key\nColor=&HFFFF\nCheat=True\n");
-    QTest::newRow("blanks, Windows line ends") << QByteArray("[Nimbex]\r\nColor = &HFF \r\n") << color << "&HFF" << QByteArray("[Nimbex]\r\nColor=&HFFFF\r\n");
-    QTest::newRow("a list") << QByteArray("[Nimbex]\nColor=a, b\n") << color << "-" << QByteArray("[Nimbex]\nColor=&HFFFF\n");
-    QTest::newRow("quoted") << QByteArray("[Nimbex]\nColor=\"&HFF00\"\n") << color << "&HFF00" << QByteArray();
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Nimbex]\nColor=&HFF\n") << color << "&HFF" << QByteArray();
-    QTest::newRow("header without ]") << QByteArray("[Nimbex\nCheat=True\n") << cheat << "True" << QByteArray();
-    QTest::newRow("another section") << QByteArray("[Other]\nColor=&HFF\n") << color << "-" << QByteArray();
-    QTest::newRow("a key in another case") << QByteArray("[Nimbex]\ncheat=True\n") << cheat << "-" << QByteArray();
+    QTest::newRow("blanks, Windows line ends") << QByteArray("[Nimbex]\r\nColor = &HFF \r\n") << "&HFF" << false << QByteArray("[Nimbex]\r\nColor=&HFFFF\r\n");
+    QTest::newRow("a list") << QByteArray("[Nimbex]\nColor=a, b\n") << blue << false << QByteArray("[Nimbex]\nColor=&HFFFF\n");
+    QTest::newRow("quoted") << QByteArray("[Nimbex]\nColor=\"&HFF00\"\n") << "&HFF00" << false << QByteArray();
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Nimbex]\nColor=&HFF\n") << "&HFF" << false << QByteArray();
+    QTest::newRow("header without ]") << QByteArray("[Nimbex\nCheat=True\n") << blue << true << QByteArray();
+    QTest::newRow("another section") << QByteArray("[Other]\nColor=&HFF\n") << blue << false << QByteArray();
+    QTest::newRow("a key in another case") << QByteArray("[Nimbex]\ncheat=True\n") << blue << false << QByteArray();
     // clang-format on
 }
 
 void tst_Core::handEdited()
 {
     QFETCH(QByteArray, before);
-    QFETCH(QString, key);
-    QFETCH(QString, stored);
+    QFETCH(QString, color);
+    QFETCH(bool, cheat);
     QFETCH(QByteArray, after);
     TempStore store;
     QCOMPARE(raw(store, before), before);
-    QCOMPARE(read(key, QStringLiteral("-")), stored);
-    QVERIFY(write(Settings::colorKey, QStringLiteral("&HFFFF")));
-    QCOMPARE(read(Settings::colorKey, QString()), QStringLiteral("&HFFFF"));
+    QCOMPARE(Settings::color(), color);
+    QCOMPARE(Settings::cheat(), cheat);
+    QVERIFY(Settings::setColor(QStringLiteral("&HFFFF")));
+    QCOMPARE(Settings::color(), QStringLiteral("&HFFFF"));
     if (!after.isEmpty())
         QCOMPARE(raw(store), after);
+    // Qt's own reader finds in the saved file every value the program finds there.
+    QSettings ours(store.file(), ConfFile::format()), qt(store.file(), QSettings::IniFormat);
+    for (const QString& key : ours.allKeys())
+        QCOMPARE(qt.value(key), ours.value(key));
 }
 
 QTEST_GUILESS_MAIN(tst_Core)

@@ -1,6 +1,5 @@
 #include "settings/ConfFile.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,13 +21,10 @@ int child(const QString& folder)
 {
     if (folder != QLatin1String("-"))
         QSettings::setPath(ConfFile::format(), QSettings::UserScope, folder);
-    const QString color = SettingsStore::Read(Settings::application, Settings::section,
-                                              Settings::colorKey, Settings::defaultColor);
+    const QString color = Settings::color();
     std::fprintf(stderr, "read\n");
-    const bool first = SettingsStore::Write(Settings::application, Settings::section,
-                                            Settings::colorKey, QStringLiteral("&HFF"));
-    const bool second = SettingsStore::Write(Settings::application, Settings::section,
-                                             Settings::cheatKey, QStringLiteral("True"));
+    const bool first = Settings::setColor(QStringLiteral("&HFF"));
+    const bool second = Settings::setCheat(true);
     std::printf("%s %d %d\n", qPrintable(color), int(first), int(second));
     return 0;
 }

@@ -19,6 +19,7 @@ public:
     }
 
     QString path() const { return m_dir.path(); }
+    QString file() const { return m_dir.filePath(QStringLiteral("Vantrel.conf")); }
 
     // A fresh settings object on the program's section, as another process would see the store.
     std::unique_ptr<QSettings> other() const

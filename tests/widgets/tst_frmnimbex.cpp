@@ -15,10 +15,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -96,6 +98,7 @@ private slots:
     void hiddenWithoutATrayComesBack();
     void closingDeletesTheIcon_data();
     void closingDeletesTheIcon();
+    void ticksWithoutAWallClockTimer();
 
 private:
     void postTray(int code)
@@ -330,6 +333,20 @@ void tst_frmNimbex::closingDeletesTheIcon()
     stuck.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!ShellTray::exists(hWnd, 1));
+}
+
+void tst_frmNimbex::ticksWithoutAWallClockTimer()
+{
+    // No descriptor to spare: no timer on the wall clock can be made, and the clock ticks on.
+    rlimit was{};
+    QVERIFY(getrlimit(RLIMIT_NOFILE, &was) == 0);
+    const rlimit none{0, was.rlim_max};
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &none) == 0);
+    SecondTimer timer(m_clock);
+    setrlimit(RLIMIT_NOFILE, &was);
+    QSignalSpy ticks(&timer, &SecondTimer::Timer);
+    timer.setEnabled(true);
+    QVERIFY(ticks.wait(10000));
 }
 
 QTEST_MAIN(tst_frmNimbex)
