@@ -160,7 +160,7 @@ main() {
     # Runs the tests matching $1 (all when empty); prints the failed ones, and fails with them.
     suite() {
         local out
-        out=$(cd "$build" && ctest --timeout 300 ${1:+-R "$1"} 2>&1) && return 0
+        out=$(cd "$build" && ctest --timeout 300 --stop-on-failure ${1:+-R "$1"} 2>&1) && return 0
         grep -E '^\s+[0-9]+ - ' <<<"$out" | sed -E 's/^\s+[0-9]+ - ([^ ]+).*/\1/' | tr '\n' ' '
         return 1
     }
