@@ -14,4 +14,6 @@ struct AppVersion
 
     // "Version: 1.0 - Build 0": plain decimal numbers, no padding.
     QString versionLine() const;
+    // "1.0.0", as a command line gives a version.
+    QString text() const;
 };

@@ -188,6 +188,17 @@ void ClockFace::buildButtons()
     Command1->setFocus();
 }
 
+QColor ClockFace::litColor(const QString& colorText) const
+{
+    const std::optional<quint32> value = ColorValue::fromText(colorText);
+    std::optional<QColor> color;
+    if (value)
+        color = SystemColors::toQColor(*value, palette());
+    if (!color)
+        color = SystemColors::toQColor(ColorValue::defaultLit, palette());
+    return *color;
+}
+
 void ClockFace::showTime(const QTime& time, const QColor& lit, bool cheatLabels, bool bitLabels)
 {
     // What changes, in the face's coordinates, to be painted before this returns.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -45,6 +46,10 @@ public:
     QPushButton* Command2 = nullptr; // "Options"
     QPushButton* Command3 = nullptr; // "Hide to Tray"
     QPushButton* Command4 = nullptr; // "Close"
+
+    // The colour a lit lamp shows for a colour text; the default blue when the text is not a
+    // colour.
+    QColor litColor(const QString& colorText) const;
 
     // Shows the time of day with the lamps of its set bits in `lit`, and the two aids shown or
     // hidden; painted before it returns.

@@ -10,12 +10,3 @@ bool Variant::equalsTrue() const
         return BoolText::toBool(*t);
     return false;
 }
-
-QString Variant::text() const
-{
-    if (const bool* b = std::get_if<bool>(&m_value))
-        return BoolText::fromBool(*b);
-    if (const QString* t = std::get_if<QString>(&m_value))
-        return *t;
-    return {};
-}

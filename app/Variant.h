@@ -12,11 +12,7 @@ public:
     Variant(bool value) : m_value(value) {}
     Variant(const QString& text) : m_value(text) {}
 
-    bool isEmpty() const { return std::holds_alternative<std::monostate>(m_value); }
     bool equalsTrue() const;
-    QString text() const; // "" when empty, "True"/"False" for a Boolean
-
-    bool operator==(const Variant&) const = default;
 
 private:
     std::variant<std::monostate, bool, QString> m_value;

@@ -10,14 +10,12 @@
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "tray/modSystray.h"
-#include "ui/ColorValue.h"
 #include "ui/SystemColors.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -53,7 +51,10 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
     connect(Frame1->Command2, &QPushButton::clicked, this, &frmNimbex::Command2_Click);
     connect(Frame1->Command3, &QPushButton::clicked, this, &frmNimbex::Command3_Click);
     connect(Frame1->Command4, &QPushButton::clicked, this, &frmNimbex::Command4_Click);
-    buildMenu();
+    File = new FileMenu(this);
+    connect(File->Show, &QAction::triggered, this, &frmNimbex::Show_Click);
+    connect(File->Options, &QAction::triggered, this, &frmNimbex::Options_Click);
+    connect(File->Exit, &QAction::triggered, this, &frmNimbex::Exit_Click);
 
     Timer1 = new SecondTimer(m_clock, this);
     connect(Timer1, &SecondTimer::Timer, this, &frmNimbex::tickWhenShown);
@@ -76,24 +77,6 @@ frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
 }
 
 frmNimbex::~frmNimbex() = default;
-
-void frmNimbex::buildMenu()
-{
-    File = new QMenu(QStringLiteral("File"), this);
-    File->setObjectName(QStringLiteral("File"));
-    File->setAccessibleName(QStringLiteral("Nimbex menu"));
-    Show = File->addAction(QStringLiteral("&Show"));
-    Show->setObjectName(QStringLiteral("Show"));
-    Options = File->addAction(QStringLiteral("&Options"));
-    Options->setObjectName(QStringLiteral("Options"));
-    gap1 = File->addSeparator();
-    gap1->setObjectName(QStringLiteral("gap1"));
-    Exit = File->addAction(QStringLiteral("E&xit"));
-    Exit->setObjectName(QStringLiteral("Exit"));
-    connect(Show, &QAction::triggered, this, &frmNimbex::Show_Click);
-    connect(Options, &QAction::triggered, this, &frmNimbex::Options_Click);
-    connect(Exit, &QAction::triggered, this, &frmNimbex::Exit_Click);
-}
 
 void frmNimbex::readCheat()
 {
@@ -132,17 +115,6 @@ void frmNimbex::Form_Load()
 }
 
 // ---- The tick ----
-
-QColor frmNimbex::litColor() const
-{
-    const std::optional<quint32> value = ColorValue::fromText(onColor);
-    std::optional<QColor> color;
-    if (value)
-        color = SystemColors::toQColor(*value, palette());
-    if (!color)
-        color = SystemColors::toQColor(ColorValue::defaultLit, palette());
-    return *color;
-}
 
 void frmNimbex::Timer1_Timer()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ClockFace.h"
+#include "app/FileMenu.h"
 #include "app/Variant.h"
 
 #include <QColor>
@@ -8,8 +9,6 @@
 #include <QWidget>
 
 class Clock;
-class QAction;
-class QMenu;
 class QTimer;
 class SecondTimer;
 
@@ -36,12 +35,8 @@ public:
 
     SecondTimer* Timer1 = nullptr;
 
-    // Never shown as a menu bar: the tray icon's menu, which a notification area may draw itself.
-    QMenu* File = nullptr;
-    QAction* Show = nullptr;
-    QAction* Options = nullptr;
-    QAction* gap1 = nullptr;
-    QAction* Exit = nullptr;
+    // The tray icon's menu.
+    FileMenu* File = nullptr;
 
     // Handlers.
     void Form_Load();
@@ -65,7 +60,7 @@ public:
     void setWindowStateValue(int state);
 
     // The colour a lit lamp shows for onColor; the default blue when the text is not a colour.
-    QColor litColor() const;
+    QColor litColor() const { return Frame1->litColor(onColor); }
 
 protected:
     bool event(QEvent* event) override;
@@ -76,7 +71,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenu();
     void readCheat();
     void readCheatNum();
     void readColor();

@@ -24,10 +24,12 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 digit of the hours, minutes and seconds, weighing 8, 4, 2 and 1. It can add
 a decimal read-out, run full screen or hide to the notification area.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Tahoma comes from Wine's fonts, Times New Roman is matched by Liberation Serif.
+# The run list of scripts/deps.sh, no more. Tahoma comes from Wine's fonts, Times New Roman is
+# matched by Liberation Serif.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
-# Without it the About box's web links have nothing to open them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Without the Wayland plugin Qt falls back to X11 through Xwayland; without xdg-utils the About
+# box's web links have nothing to open them. The clock itself starts and ticks without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -6,8 +6,8 @@
 #     --host     no chroot: install on this machine (refused when nimbex is already installed)
 #     --deb F    test F instead of building with scripts/package.sh
 #     --keep     leave the chroot behind for a look
-# The clean root is a debootstrap minbase chroot, cached as a tar file in $NIMBEX_CHROOT_CACHE
-# (default /var/tmp/nimbex-pkgtest) so only the first run waits for debootstrap. Needs root.
+# The clean root is a debootstrap minbase chroot from scripts/minbase.sh, cached as a tar file,
+# so only the first run waits for debootstrap. Needs root.
 # The screenshot goes to $NIMBEX_SCREENSHOT (default: next to the .deb, nimbex-installed.png).
 set -euo pipefail
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,7 +34,7 @@ fi
 step() { printf '\n== %s (%ds)\n' "$*" "$SECONDS"; }
 fail() { echo "test-package: FAIL: $*" >&2; exit 1; }
 
-bash "$root_dir/scripts/deps.sh" debootstrap xvfb xdotool imagemagick
+bash "$root_dir/scripts/deps.sh" xvfb xdotool imagemagick
 
 if [ -z "$deb" ]; then
     step "building the package"
@@ -65,18 +65,7 @@ trap cleanup EXIT
 
 if [ "$mode" = chroot ]; then
     cache=${NIMBEX_CHROOT_CACHE:-/var/tmp/nimbex-pkgtest}
-    base="$cache/bookworm-minbase.tar"
-    if [ ! -f "$base" ]; then
-        step "debootstrap of a minimal Debian 12 (first run only)"
-        # The same archive this machine's apt uses.
-        mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true)
-        [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
-        mkdir -p "$cache"
-        debootstrap --variant=minbase bookworm "$work/base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-            { tail -n 20 "$work/debootstrap.log" >&2; fail "debootstrap"; }
-        tar -C "$work/base" -cf "$base.part" . && mv "$base.part" "$base"
-        rm -rf "$work/base"
-    fi
+    base=$(bash "$root_dir/scripts/minbase.sh")
     step "fresh root from $base"
     sysroot="$work/root"
     mkdir "$sysroot"
@@ -85,7 +74,6 @@ if [ "$mode" = chroot ]; then
     mount -t proc proc "$sysroot/proc"
     mount -t tmpfs -o mode=1777 shm "$sysroot/dev/shm"
     # Downloaded packages are kept between runs.
-    mkdir -p "$cache/archives/partial"
     mount --bind "$cache/archives" "$sysroot/var/cache/apt/archives"
     inroot() { chroot "$sysroot" "$@"; }
 else

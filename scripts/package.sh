@@ -5,8 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build-package}
-bash "$root/scripts/deps.sh"
 # dpkg-shlibdeps fills in the Qt libraries; file and strip are what cpack calls on the binary.
+bash "$root/scripts/deps.sh" --build dpkg-dev file binutils
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "$@" >/dev/null
 cmake --build "$build" --target nimbex
 rm -f "$build"/nimbex_*.deb

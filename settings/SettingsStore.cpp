@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
-#include <cstdio>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSettings, "nimbex.settings")
 
 // Said once a run, at the first sign, so a clock left running never floods a log.
 void reportOnce(const QString& what)
@@ -16,8 +18,7 @@ void reportOnce(const QString& what)
     if (reported)
         return;
     reported = true;
-    std::fprintf(stderr, "nimbex: %s; the clock runs on with the choices it has\n",
-                 qPrintable(what));
+    qCWarning(lcSettings, "%s; the clock runs on with the choices it has", qPrintable(what));
 }
 
 // Without HOME (nor XDG_CONFIG_HOME) Qt would put the file under the root folder.

@@ -160,7 +160,11 @@ int add(const NOTIFYICONDATA& record)
                          if (const int code = codeFor(reason))
                              deliver(hWnd, uID, code);
                      });
-    QObject::connect(icon, &QObject::destroyed, [k = key(hWnd, uID)] { trayIcons().remove(k); });
+    // Forgotten with its icon, unless the key holds a newer icon by then.
+    QObject::connect(icon, &QObject::destroyed, [k = key(hWnd, uID)] {
+        if (const auto it = trayIcons().find(k); it != trayIcons().end() && !it->icon)
+            trayIcons().erase(it);
+    });
     trayIcons().insert(key(hWnd, uID), {icon, record.uFlags, record.uCallbackMessage});
     // A host draws the menu itself; an XEmbed area leaves it to the window, which would otherwise
     // see Qt's menu and its own.
@@ -178,7 +182,7 @@ int remove(const NOTIFYICONDATA& record)
     if (!entry.icon)
         return 0;
     entry.icon->hide();
-    delete entry.icon.data();
+    entry.icon->deleteLater();
     return 1;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 namespace {
@@ -17,14 +16,13 @@ bool hasFamily(const QString& family)
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
 }
 
-bool s_tahomaFound = false;
-
 } // namespace
 
 void Fonts::install()
 {
     // Registered before anything asks the font database, which Qt then fills once, not twice
     // (adding a font empties it); the system's faces stay beside it.
+    bool tahomaFound = false;
     const QStringList candidates{
         QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
         QStringLiteral("/usr/lib/wine/fonts/tahoma.ttf"),
@@ -33,13 +31,11 @@ void Fonts::install()
     for (const QString& path : candidates) {
         const int id = QFile::exists(path) ? QFontDatabase::addApplicationFont(path) : -1;
         if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(tahomaName)) {
-            s_tahomaFound = true;
+            tahomaFound = true;
             break;
         }
     }
-    if (!s_tahomaFound)
-        s_tahomaFound = hasFamily(tahomaName);
-    if (!s_tahomaFound) {
+    if (!tahomaFound && !hasFamily(tahomaName)) {
         QFont::insertSubstitutions(
             tahomaName, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                          QStringLiteral("Verdana"), QStringLiteral("Arial")});
@@ -47,16 +43,6 @@ void Fonts::install()
     QFont::insertSubstitutions(timesName,
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
                                 QStringLiteral("DejaVu Serif")});
-}
-
-bool Fonts::tahomaFound()
-{
-    return s_tahomaFound;
-}
-
-QString Fonts::tahomaFamily()
-{
-    return QFontInfo(tahoma(10)).family();
 }
 
 QFont Fonts::tahoma(double points, bool bold)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <QString>
 
 // The design's faces, Tahoma and Times New Roman, with sizes given in points and handed to Qt as
 // whole pixels. Where a face is missing, a sans-serif or serif substitute keeps the layout
@@ -13,10 +12,6 @@ public:
     // fontconfig does not look; only its regular face is registered, because that package's
     // bold face is bold in spacing only and Qt's synthetic bold looks right.
     static void install();
-
-    // The family name that stands for Tahoma on this machine ("Tahoma" when it was found).
-    static QString tahomaFamily();
-    static bool tahomaFound();
 
     static QFont tahoma(double points, bool bold = false);
     static QFont timesNewRoman(double points);

@@ -1,9 +1,11 @@
+#include "about/AppVersion.h"
 #include "app/TickSchedule.h"
 #include "settings/Settings.h"
 #include "support/TempStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -29,6 +31,7 @@ private slots:
     void emptyStore();
     void handEdited_data();
     void handEdited();
+    void versionWithoutADisplay();
 };
 
 void tst_Core::tickLandsJustPastTheNextSecond_data()
@@ -109,6 +112,16 @@ void tst_Core::handEdited()
     QSettings ours(store.file(), ConfFile::format()), qt(store.file(), QSettings::IniFormat);
     for (const QString& key : ours.allKeys())
         QCOMPARE(qt.value(key), ours.value(key));
+}
+
+void tst_Core::versionWithoutADisplay()
+{
+    // Told on a platform no window could open on (this suite opens none).
+    qputenv("QT_QPA_PLATFORM", "none");
+    QProcess nimbex;
+    nimbex.start(qEnvironmentVariable("NIMBEX_BINARY"), {"--version"});
+    QVERIFY(nimbex.waitForFinished());
+    QCOMPARE(nimbex.readAll(), "Nimbex " + AppVersion::current().text().toUtf8() + "\n");
 }
 
 QTEST_GUILESS_MAIN(tst_Core)

@@ -209,12 +209,12 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
         w.Frame1->Command2->click();
         QVERIFY(!driver.rescued);
     } else {
-        w.Options->trigger();
+        w.File->Options->trigger();
         save(frmOptions::loaded());
         // The menu item read the store before the user acted; the next re-read brings the save.
         w.Timer1_Timer();
         QVERIFY(!w.Frame1->lblh22->isVisible());
-        w.Options->trigger();
+        w.File->Options->trigger();
     }
     w.Timer1_Timer();
     QCOMPARE(w.Frame1->lblh2->isVisible(), fromButton);
@@ -238,7 +238,7 @@ void tst_frmNimbex::fullScreenAndBack()
     w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 0);
     QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Full Screen"));
-    QTRY_COMPARE(w.geometry(), before); // where it was, as big as it was
+    QTRY_COMPARE(w.geometry(), before);         // where it was, as big as it was
     QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed again, not to be dragged bigger
     QCOMPARE(w.Frame1->pos(), Twips::point(Face::normalLeft, Face::normalTop));
 }
@@ -280,7 +280,7 @@ void tst_frmNimbex::trayMessages()
     if (code)
         postTray(code);
     else
-        w.Show->trigger();
+        w.File->Show->trigger();
     QTRY_COMPARE(w.WindowState(), state);
     QVERIFY(w.isVisible());
     QCOMPARE(w.Frame1->Command1->text(), fullScreen ? "Normal" : "Full Screen");
@@ -303,7 +303,7 @@ void tst_frmNimbex::hiddenWithoutATrayComesBack()
     emit m_w->Timer1->Timer();
     QVERIFY(m_w->isVisible());
     QCOMPARE(m_w->WindowState(), 1);
-    m_w->Show->trigger();
+    m_w->File->Show->trigger();
     QTRY_COMPARE(firstFrame, QStringLiteral("12:34:56"));
 }
 
@@ -324,7 +324,7 @@ void tst_frmNimbex::closingDeletesTheIcon()
         if (how == "Close")
             m_w->Frame1->Command4->click();
         else if (how == "Exit")
-            m_w->Exit->trigger();
+            m_w->File->Exit->trigger();
         else
             m_w->close();
     });
