@@ -18,7 +18,7 @@
 #define QTRY_VERIFY(expr) QTRY_VERIFY2(expr, #expr)
 #define QTRY_COMPARE(expr, expected)                                                               \
     do {                                                                                           \
-        QTest::qWaitFor([&] { return (expr) == (expected); }, E2e::patienceMs);                    \
+        (void)QTest::qWaitFor([&] { return (expr) == (expected); }, E2e::patienceMs);              \
         QCOMPARE(expr, expected);                                                                  \
     } while (false)
 

@@ -56,7 +56,6 @@ void tst_E2eXembed::optionsByKeyboardReachTheFileAndTheFace()
 {
     const QTime from(20, 45, 58);
     App app(from);
-    const QRect client = app.window(clockTitle);
     QTRY_VERIFY(E2e::faceTime(E2e::grab(app.window(clockTitle)), from, Qt::blue).isValid());
 
     // Focus starts on "Full Screen"; Tab goes to "Close", "Hide to Tray", then "Options".
