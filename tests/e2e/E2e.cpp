@@ -224,7 +224,7 @@ QRect App::window(const QString& title, int timeoutMs)
                                  .object(),
                              m_process.processId(), QRegularExpression(title))
                 : x11Window(m_process.processId(), title);
-        if (!r.isNull() || deadline.hasExpired())
+        if (!r.isNull() || deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
             return r;
     }
 }

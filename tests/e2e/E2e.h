@@ -8,13 +8,19 @@
 #include <functional>
 
 // A busy machine slows every step on a desktop, so what must happen is waited for half a minute
-// rather than Qt Test's five seconds; only a step that never comes uses it all up.
+// by the clock rather than Qt Test's count of five seconds' worth of tries, each of which may
+// take a screenshot; only a step that never comes uses it all up.
 #undef QTRY_VERIFY
 #undef QTRY_VERIFY2
 #undef QTRY_COMPARE
-#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, E2e::patienceMs)
-#define QTRY_VERIFY2(expr, message) QTRY_VERIFY2_WITH_TIMEOUT(expr, message, E2e::patienceMs)
-#define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, E2e::patienceMs)
+#define QTRY_VERIFY2(expr, message)                                                                \
+    QVERIFY2(QTest::qWaitFor([&] { return bool(expr); }, E2e::patienceMs), message)
+#define QTRY_VERIFY(expr) QTRY_VERIFY2(expr, #expr)
+#define QTRY_COMPARE(expr, expected)                                                               \
+    do {                                                                                           \
+        (void)QTest::qWaitFor([&] { return (expr) == (expected); }, E2e::patienceMs);              \
+        QCOMPARE(expr, expected);                                                                  \
+    } while (false)
 
 // Drives the real program on the desktop scripts/desktop.sh started (X11 or Wayland) as a user
 // would: its windows on screen, their pixels, the keyboard and the pointer.
@@ -59,7 +65,7 @@ public:
     // What it printed so far, warnings included.
     QByteArray output();
     // The client area of its visible window with that title (a regular expression); null when
-    // none shows within the time.
+    // none shows within the time, or the program has ended.
     QRect window(const QString& title = QStringLiteral("^Nimbex - "),
                  int timeoutMs = E2e::patienceMs);
     // Presses the button with that caption in the normal window, where the program puts it; on

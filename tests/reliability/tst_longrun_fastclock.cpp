@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
 
 // The clock window on the system clock, sped up by libfaketime (see CMakeLists.txt), through
 // midnight: the seconds show in order and none twice, the timer wakes about once a second, and
@@ -17,12 +18,10 @@ namespace {
 
 long rssKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    return -1;
+    QFile statm(QStringLiteral("/proc/self/statm")); // pages: size, resident, ...
+    return statm.open(QIODevice::ReadOnly)
+               ? statm.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024)
+               : -1;
 }
 
 } // namespace

@@ -30,12 +30,12 @@ public:
         return s;
     }
 
-    void seed(const QString& key, const QString& text) const { other()->setValue(key, text); }
     // Blank-separated "key=text" pairs.
     void seed(const QString& pairs) const
     {
         for (const QString& pair : pairs.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            seed(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+            other()->setValue(pair.section(QLatin1Char('='), 0, 0),
+                              pair.section(QLatin1Char('='), 1));
     }
     // The section as "key=text" pairs in key order.
     QString contents() const
