@@ -130,6 +130,10 @@ App::App(QTime from)
         env.insert("LD_PRELOAD", "/usr/$LIB/faketime/libfaketime.so.1");
         env.insert("FAKETIME", "@2026-12-06 " + from.toString("HH:mm:ss"));
         env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+        // File times stay real: shifted ones make fontconfig find every font cache stale, rescan
+        // all fonts before the window can open (a minute on a loaded machine) and, as root,
+        // rewrite the shared caches so that the next program without libfaketime rescans too.
+        env.insert("NO_FAKE_STAT", "1");
     }
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
