@@ -1,19 +1,17 @@
 #pragma once
 
-#include <QString>
-#include <variant>
+#include <optional>
 
-// A value that is empty, a Boolean or a text, as the window's state variables are. It equals
-// True only when it holds the Boolean True or a text that reads as true ("True").
+// A state variable of the window: empty until first set, then a Boolean. Empty reads as not
+// true, so a test of it before anything was stored takes the "no" branch.
 class Variant
 {
 public:
     Variant() = default;
     Variant(bool value) : m_value(value) {}
-    Variant(const QString& text) : m_value(text) {}
 
-    bool equalsTrue() const;
+    bool equalsTrue() const { return m_value.value_or(false); }
 
 private:
-    std::variant<std::monostate, bool, QString> m_value;
+    std::optional<bool> m_value;
 };
