@@ -1,5 +1,6 @@
 #include "tray/ShellTray.h"
 
+#include "tray/RightDoubleClicks.h"
 #include "tray/TrayMessage.h"
 #include "tray/TrayMouseEvent.h"
 #include "ui/Twips.h"
@@ -143,6 +144,28 @@ void apply(QSystemTrayIcon* icon, const NOTIFYICONDATA& record)
     }
 }
 
+// The second click of a right double-click on an XEmbed icon: the shell reports it with its
+// button-up like the first, so it opens the menu again.
+void watchRightDoubleClicks()
+{
+    static bool watching = false;
+    if (watching)
+        return;
+    watching = true;
+    qApp->installEventFilter(new RightDoubleClicks(
+        [](QPoint at) {
+            for (auto it = trayIcons().cbegin(); it != trayIcons().cend(); ++it) {
+                if (it->icon && it->icon->geometry().contains(at)) {
+                    const auto hWnd = quint32(it.key() >> 32), uID = quint32(it.key());
+                    deliver(hWnd, uID, TrayMessage::WM_RBUTTONDBLCLK);
+                    deliver(hWnd, uID, TrayMessage::WM_RBUTTONUP);
+                    return;
+                }
+            }
+        },
+        qApp));
+}
+
 int add(const NOTIFYICONDATA& record)
 {
     QWidget* owner = ShellTray::window(record.hWnd);
@@ -170,6 +193,8 @@ int add(const NOTIFYICONDATA& record)
     // see Qt's menu and its own.
     if (onStatusNotifierHost())
         icon->setContextMenu(menus().value(hWnd));
+    else
+        watchRightDoubleClicks();
     // Qt shows the icon as soon as a notification area appears, even if there is none yet.
     if (possible)
         icon->show();

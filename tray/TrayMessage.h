@@ -12,6 +12,7 @@ enum Code : int
     WM_LBUTTONDBLCLK = 515,
     WM_RBUTTONDOWN = 516,
     WM_RBUTTONUP = 517,
+    WM_RBUTTONDBLCLK = 518,
 };
 
 enum class Action

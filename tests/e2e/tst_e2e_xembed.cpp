@@ -1,6 +1,7 @@
 #include "E2e.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTest>
 
 // X11 with openbox and trayer's notification area (XEmbed): the keyboard path through Options,
@@ -37,17 +38,20 @@ bool minimise(App& app, const QString& title)
                 .isNull();
 }
 
-// Opens the icon's menu and picks an item by its access key once the menu is on screen.
+// Opens the icon's menu and picks an item by its access key once the menu is on screen: a window
+// of the program's that was not visible before, whatever else the window manager is unmapping.
 bool menu(App& app, const QString& key)
 {
     const auto windows = [&] {
-        return E2e::run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
-                                    QString::number(app.process().processId())})
-            .count('\n');
+        const QByteArray ids = E2e::run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
+                                                    QString::number(app.process().processId())});
+        const QList<QByteArray> list = ids.split('\n');
+        return QSet<QByteArray>(list.begin(), list.end());
     };
-    const qsizetype before = windows();
+    const QSet<QByteArray> before = windows();
     return E2e::click(trayIcon(app).center(), 3) &&
-           QTest::qWaitFor([&] { return windows() > before; }, E2e::patienceMs) && E2e::keys({key});
+           QTest::qWaitFor([&] { return !(windows() - before).isEmpty(); }, E2e::patienceMs) &&
+           E2e::keys({key});
 }
 
 } // namespace
@@ -81,6 +85,8 @@ void tst_E2eXembed::icon_data()
     QTest::newRow("click restores what Hide to Tray hid") << "click";
     QTest::newRow("menu Show restores") << "s";
     QTest::newRow("menu Exit ends, the icon with it") << "x";
+    // The second right click comes within a double-click's time of the first.
+    QTest::newRow("menu Show after the menu at once again") << "again";
 }
 
 void tst_E2eXembed::icon()
@@ -91,10 +97,14 @@ void tst_E2eXembed::icon()
     QTRY_VERIFY(!trayIcon(app).isNull());
     QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window(clockTitle, 0).isNull());
-    if (way == "click")
+    if (way == "click") {
         QVERIFY(E2e::click(trayIcon(app).center()));
-    else
+    } else if (way == "again") {
+        QVERIFY(menu(app, "Escape"));
+        QVERIFY(menu(app, "s"));
+    } else {
         QVERIFY(menu(app, way));
+    }
     if (way == "x") {
         const QString pid = QString::number(app.process().processId());
         QVERIFY(app.process().waitForFinished(E2e::patienceMs));
@@ -146,6 +156,7 @@ void tst_E2eXembed::optionsMinimisedComeBackReachable()
     // openbox takes the clock down with its dialog.
     QVERIFY(minimise(app, optionsTitle));
     QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
     QVERIFY(menu(app, "s"));
     QCOMPARE(app.window(clockTitle), client);
     // The window manager's restore ends before it takes clicks.
