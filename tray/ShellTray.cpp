@@ -193,7 +193,7 @@ int add(const NOTIFYICONDATA& record)
     // see Qt's menu and its own.
     if (onStatusNotifierHost())
         icon->setContextMenu(menus().value(hWnd));
-    else
+    else if (possible) // an XEmbed area
         watchRightDoubleClicks();
     // Qt shows the icon as soon as a notification area appears, even if there is none yet.
     if (possible)
