@@ -154,6 +154,9 @@ main() {
     rm -rf "$src" && mkdir -p "$src" "$build" || exit 1
     (cd "$root" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
         tar -xf - -C "$src" || exit 1
+    # A run that ended or was stopped after its last build kept a faulty object whose source came
+    # back older than it: every file a fault touches is built again.
+    for f in "${files[@]}"; do touch "$src/$f"; done
     launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     configure() {

@@ -109,10 +109,17 @@ QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
 {
     for (int s = 0; s < 120 && !client.isNull(); ++s) {
         const QTime t = from.addSecs(s);
-        if (std::all_of(std::begin(Face::lamps), std::end(Face::lamps), [&](const auto& row) {
-                return client.pixelColor(Face::samplePoint(row)) ==
-                       (Face::isLit(row, t) ? lit : Qt::white);
-            }))
+        const auto shows = [&](const Face::LampRow& row) {
+            const QColor colour = Face::isLit(row, t) ? lit : Qt::white;
+            for (const QPoint& in : Face::lampInside(row))
+                if (client.pixelColor(in) != colour)
+                    return false;
+            for (const QPoint& out : Face::lampOutside(row))
+                if (client.pixelColor(out) != Qt::white)
+                    return false;
+            return true;
+        };
+        if (std::all_of(std::begin(Face::lamps), std::end(Face::lamps), shows))
             return t;
     }
     return {};
@@ -164,10 +171,17 @@ QRect swayWindow(const QJsonValue& node, qint64 pid, const QRegularExpression& t
 {
     if (node["pid"].toInteger() == pid && node["visible"].toBool() &&
         title.match(node["name"].toString()).hasMatch()) {
-        // sway centres a surface smaller than the space it gave the window there.
+        // sway centres a surface smaller than the space it gave the window there, and may draw
+        // it a pixel below the place it reports: the client area starts with the first white
+        // row under the title bar's border.
         QRect surface({}, rectOf(node["geometry"]).size());
         surface.moveCenter(
             rectOf(node["window_rect"]).translated(rectOf(node["rect"]).topLeft()).center());
+        const QImage edge = E2e::grab(QRect(surface.center().x(), surface.top() - 2, 1, 5));
+        for (int y = 1; y < edge.height(); ++y)
+            if (edge.pixel(0, y) == qRgb(255, 255, 255) &&
+                edge.pixel(0, y - 1) != qRgb(255, 255, 255))
+                return surface.translated(0, y - 2);
         return surface;
     }
     for (const char* key : {"nodes", "floating_nodes"})

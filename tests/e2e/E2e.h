@@ -48,7 +48,7 @@ bool active(const QString& title);
 // nothing announces. Everything that does happen is waited for until it shows instead.
 bool stays(const std::function<bool()>& condition, int ms);
 // The time, among the two minutes from `from`, that the face in a normal window's client area
-// shows with lamps lit in that colour; invalid when it shows none of them.
+// shows with lamps lit in that colour, every lamp in its exact place; invalid when it shows none.
 QTime faceTime(const QImage& client, QTime from, const QColor& lit);
 
 } // namespace E2e

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTime>
+#include <array>
 
 // The face as designed, for every suite that looks at it: each lamp, the bit label over it and
 // where the lamp stands in the face, in twips.
@@ -61,11 +62,20 @@ inline bool isLit(const LampRow& row, QTime t)
     return digit & name.back().digitValue();
 }
 
-// A pixel of the lamp clear of its bit label's digit, in the normal window's client area.
-inline QPoint samplePoint(const LampRow& row)
+// Pixels of a lamp in the normal window's client area: just inside its dotted border and one
+// clear of its bit label's digit, all in the lamp's colour; and the white just outside it. A
+// face a pixel off its place shows one of them in another colour.
+inline std::array<QPoint, 3> lampInside(const LampRow& row)
 {
     const QRect lamp = place(row.left, row.top, lampWidth, lampHeight);
-    return lamp.topLeft() + QPoint(lamp.width(), lamp.height()) / 4;
+    return {lamp.topLeft() + QPoint(1, 1), lamp.topLeft() + QPoint(lamp.width(), lamp.height()) / 4,
+            lamp.bottomRight() - QPoint(1, 1)};
+}
+
+inline std::array<QPoint, 2> lampOutside(const LampRow& row)
+{
+    const QRect lamp = place(row.left, row.top, lampWidth, lampHeight);
+    return {lamp.topLeft() - QPoint(1, 1), lamp.bottomRight() + QPoint(1, 1)};
 }
 
 } // namespace Face

@@ -45,12 +45,9 @@ void checkFace(frmNimbex& w, QTime t, const QColor& lit)
     };
     for (const Face::LampRow& row : Face::lamps) {
         const bool on = Face::isLit(row, t);
-        const QRect lamp = Face::place(row.left, row.top, Face::lampWidth, Face::lampHeight);
-        // Just inside the dotted border, clear of the digit, and the white just outside.
-        for (const QPoint& in : {lamp.topLeft() + QPoint(1, 1), Face::samplePoint(row),
-                                 lamp.bottomRight() - QPoint(1, 1)})
+        for (const QPoint& in : Face::lampInside(row))
             QVERIFY2(face.pixelColor(in) == (on ? lit : white), row.lamp);
-        for (const QPoint& out : {lamp.topLeft() - QPoint(1, 1), lamp.bottomRight() + QPoint(1, 1)})
+        for (const QPoint& out : Face::lampOutside(row))
             QVERIFY2(face.pixelColor(out) == white, row.lamp);
         QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.bit))->text(), on ? "1" : "0");
         placed(row.bit, Face::place(row.left, row.top + Face::bitLabelDrop, Face::lampWidth,
