@@ -109,17 +109,9 @@ QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
 {
     for (int s = 0; s < 120 && !client.isNull(); ++s) {
         const QTime t = from.addSecs(s);
-        const auto shows = [&](const Face::LampRow& row) {
-            const QColor colour = Face::isLit(row, t) ? lit : Qt::white;
-            for (const QPoint& in : Face::lampInside(row))
-                if (client.pixelColor(in) != colour)
-                    return false;
-            for (const QPoint& out : Face::lampOutside(row))
-                if (client.pixelColor(out) != Qt::white)
-                    return false;
-            return true;
-        };
-        if (std::all_of(std::begin(Face::lamps), std::end(Face::lamps), shows))
+        if (std::all_of(std::begin(Face::lamps), std::end(Face::lamps), [&](const auto& row) {
+                return Face::lampShows(client, row, Face::isLit(row, t) ? lit : Qt::white);
+            }))
             return t;
     }
     return {};

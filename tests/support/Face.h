@@ -2,9 +2,10 @@
 
 #include "ui/Twips.h"
 
+#include <QColor>
+#include <QImage>
 #include <QString>
 #include <QTime>
-#include <array>
 
 // The face as designed, for every suite that looks at it: each lamp, the bit label over it and
 // where the lamp stands in the face, in twips.
@@ -62,20 +63,21 @@ inline bool isLit(const LampRow& row, QTime t)
     return digit & name.back().digitValue();
 }
 
-// Pixels of a lamp in the normal window's client area: just inside its dotted border and one
-// clear of its bit label's digit, all in the lamp's colour; and the white just outside it. A
-// face a pixel off its place shows one of them in another colour.
-inline std::array<QPoint, 3> lampInside(const LampRow& row)
+// Whether a lamp shows in that colour in its exact place in the normal window's client area:
+// just inside its dotted border and at a pixel clear of its bit label's digit, with the white
+// just outside it. A face a pixel off its place shows one of them in another colour.
+inline bool lampShows(const QImage& client, const LampRow& row, const QColor& colour)
 {
     const QRect lamp = place(row.left, row.top, lampWidth, lampHeight);
-    return {lamp.topLeft() + QPoint(1, 1), lamp.topLeft() + QPoint(lamp.width(), lamp.height()) / 4,
-            lamp.bottomRight() - QPoint(1, 1)};
-}
-
-inline std::array<QPoint, 2> lampOutside(const LampRow& row)
-{
-    const QRect lamp = place(row.left, row.top, lampWidth, lampHeight);
-    return {lamp.topLeft() - QPoint(1, 1), lamp.bottomRight() + QPoint(1, 1)};
+    for (const QPoint& in :
+         {lamp.topLeft() + QPoint(1, 1), lamp.topLeft() + QPoint(lamp.width(), lamp.height()) / 4,
+          lamp.bottomRight() - QPoint(1, 1)})
+        if (client.pixelColor(in) != colour)
+            return false;
+    for (const QPoint& out : {lamp.topLeft() - QPoint(1, 1), lamp.bottomRight() + QPoint(1, 1)})
+        if (client.pixelColor(out) != Qt::white)
+            return false;
+    return true;
 }
 
 } // namespace Face
