@@ -115,7 +115,7 @@ missing=$(inroot ldd /usr/bin/nimbex | grep 'not found' || true)
 
 step "starting /usr/bin/nimbex on a virtual display"
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 read -r -t 20 number <"$work/displayfd" || fail "Xvfb did not start"
 export DISPLAY=":$number"

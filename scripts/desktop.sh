@@ -188,9 +188,11 @@ if [[ $kind = sway* ]]; then
     exit $?
 fi
 
-# Xvfb picks a free display itself, so parallel runs never collide.
+# Xvfb picks a free display itself, so parallel runs never collide. Without -noreset it resets
+# whenever its last client leaves, which on a bare display is each test's program, and the next
+# program that connects meanwhile is refused.
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/displayfd" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 read -r -t 20 number <"$work/displayfd" || fail "Xvfb did not start"
 export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
