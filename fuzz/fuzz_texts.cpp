@@ -14,10 +14,8 @@ static void checkText(const QString& text)
     if (color && (ColorValue::fromText(QString::number(*color)) != color ||
                   ColorValue::fromText("&H" + QString::number(*color, 16)) != color))
         std::abort(); // a colour that does not read back as itself
-    const QString trimmed = text.trimmed();
-    if (BoolText::toBool(text) != (trimmed.compare("true", Qt::CaseInsensitive) == 0 &&
-                                   trimmed.toLatin1() == trimmed.toUtf8()))
-        std::abort(); // true for anything but "true" in ASCII letters of any case
+    if (BoolText::toBool(text) && text.trimmed().toLower() != QLatin1String("true"))
+        std::abort(); // true for a text that is no "true" in any case
     const QString name = ColorTable::nameForText(text);
     if (!name.isEmpty() && ColorTable::textForName(name) != text)
         std::abort(); // names and texts not one to one

@@ -1,8 +1,6 @@
 #include "E2e.h"
 
-#include "app/FaceDesign.h"
 #include "support/Face.h"
-#include "ui/Twips.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -97,6 +95,43 @@ bool E2e::active(const QString& title)
     return !name.isNull() && QRegularExpression(title).match(QString::fromUtf8(name)).hasMatch();
 }
 
+namespace {
+
+// The values of a property as xprop prints it: "NAME(TYPE) = a, b, ...".
+QList<QByteArray> values(const QByteArray& property)
+{
+    const qsizetype eq = property.indexOf('=');
+    return eq < 0 ? QList<QByteArray>() : property.mid(eq + 1).split(',');
+}
+
+} // namespace
+
+QRect E2e::workArea()
+{
+    const QList<QByteArray> area = values(run("xprop", {"-root", "_NET_WORKAREA"}));
+    if (area.size() >= 4)
+        return QRect(area[0].toInt(), area[1].toInt(), area[2].toInt(), area[3].toInt());
+    const auto m = QRegularExpression("Width: (\\d+).*?Height: (\\d+)",
+                                      QRegularExpression::DotMatchesEverythingOption)
+                       .match(QString::fromUtf8(run("xwininfo", {"-root"})));
+    return QRect(0, 0, m.captured(1).toInt(), m.captured(2).toInt());
+}
+
+bool E2e::offersMaximise(const QByteArray& hints)
+{
+    // flags, functions, ...: without the functions flag every function is offered; with the
+    // "all" bit the ones listed are those taken away.
+    const QList<QByteArray> v = values(hints);
+    const uint flags = v.value(0).trimmed().toUInt(nullptr, 16),
+               functions = v.value(1).trimmed().toUInt(nullptr, 16);
+    constexpr uint hasFunctions = 0x1, all = 0x1, maximise = 0x10;
+    if (v.size() < 2) // no hints at all offer everything; no window offers nothing
+        return hints.contains("not found");
+    if (!(flags & hasFunctions))
+        return true;
+    return (functions & all) ? !(functions & maximise) : bool(functions & maximise);
+}
+
 bool E2e::stays(const std::function<bool()>& condition, int ms)
 {
     for (const QDeadlineTimer deadline(ms); !deadline.hasExpired(); QTest::qWait(100))
@@ -117,9 +152,11 @@ QTime E2e::faceTime(const QImage& client, QTime from, const QColor& lit)
     return {};
 }
 
-App::App(QTime from)
+App::App(QTime from, const QStringList& environment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& pair : environment)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     env.insert("HOME", m_home.path());
     env.insert("XDG_CONFIG_HOME", m_home.filePath(".config"));
     // Warnings would go to the journal when stderr is no terminal.
@@ -204,12 +241,18 @@ QRect atspiWindow(qint64 pid, const QString& title)
     return corner.x() < screen.width() ? client.translated(corner) : QRect(); // not on screen
 }
 
+QString x11Id(qint64 pid, const QString& title)
+{
+    return QString::fromLatin1(
+        E2e::run("xdotool", {"search", "--all", "--pid", QString::number(pid), "--onlyvisible",
+                             "--name", title})
+            .split('\n')
+            .first());
+}
+
 QRect x11Window(qint64 pid, const QString& title)
 {
-    const QByteArray id = E2e::run("xdotool", {"search", "--all", "--pid", QString::number(pid),
-                                               "--onlyvisible", "--name", title})
-                              .split('\n')
-                              .first();
+    const QString id = x11Id(pid, title);
     if (id.isEmpty())
         return {}; // xwininfo would wait for a click instead
     const auto m =
@@ -241,20 +284,43 @@ QRect App::window(const QString& title, int timeoutMs)
 
 bool App::press(const QRect& client, const QString& caption)
 {
-    using namespace FaceDesign;
-    const Button tabOrder[] = {Command1, Command4, Command3, Command2};
-    const auto* b = std::find_if(std::begin(tabOrder), std::end(tabOrder), [&](const Button& b) {
-        return caption == QLatin1String(b.caption) || (caption == "Normal" && &b == tabOrder);
+    using namespace Face;
+    const auto* b = std::find_if(std::begin(buttons), std::end(buttons), [&](const ButtonRow& b) {
+        return caption == QLatin1String(b.caption) || (caption == "Normal" && &b == buttons);
     });
     if (E2e::atspi())
         return !E2e::atspi(m_process.processId(), {"press", caption}).isNull();
-    if (b == std::end(tabOrder))
+    if (b == std::end(buttons))
         return false;
     if (!E2e::wayland())
-        return E2e::click(client.topLeft() + Twips::rect(frameLeft + b->left,
-                                                         frameNormalTop + buttonTop, buttonWidth,
-                                                         buttonHeight)
-                                                 .center());
+        return E2e::click(client.topLeft() +
+                          place(b->left, buttonTop, buttonWidth, buttonHeight).center());
     // No pointer on headless sway.
-    return E2e::keys(QStringList(int(b - std::begin(tabOrder)), "Tab") << "space");
+    return E2e::keys(QStringList(int(b - std::begin(buttons)), "Tab") << "space");
+}
+
+QRect App::outer(const QString& title)
+{
+    const QRect client = window(title);
+    const QList<QByteArray> extents = values(property(title, "_NET_FRAME_EXTENTS"));
+    if (client.isNull() || extents.size() != 4)
+        return client;
+    return client.marginsAdded(
+        QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()));
+}
+
+QByteArray App::property(const QString& title, const QString& name)
+{
+    const QString id = x11Id(m_process.processId(), title);
+    return id.isEmpty() ? QByteArray() : E2e::run("xprop", {"-id", id, name});
+}
+
+std::unique_ptr<QProcess> App::watch(const QString& title, const QString& name)
+{
+    auto spy = std::make_unique<QProcess>();
+    // Line by line as it comes, or a change stays in a buffer the kill throws away.
+    spy->start("stdbuf",
+               {"-oL", "xprop", "-spy", "-id", x11Id(m_process.processId(), title), name});
+    spy->waitForStarted();
+    return spy;
 }

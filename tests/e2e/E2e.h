@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTime>
 #include <functional>
+#include <memory>
 
 // A busy machine slows every step on a desktop, so what must happen is waited for half a minute
 // by the clock rather than Qt Test's count of five seconds' worth of tries, each of which may
@@ -44,6 +45,10 @@ bool keys(const QStringList& names);
 QRect placement(const QRect& window);
 // Whether the window with the keyboard focus has a title that matches (X11).
 bool active(const QString& title);
+// The area of the screen that panels leave free (X11: _NET_WORKAREA, or the whole screen).
+QRect workArea();
+// Whether Motif window-manager hints, as xprop prints them, offer the maximise function.
+bool offersMaximise(const QByteArray& hints);
 // Whether a condition holds all through the next milliseconds: for what must not happen, which
 // nothing announces. Everything that does happen is waited for until it shows instead.
 bool stays(const std::function<bool()>& condition, int ms);
@@ -58,7 +63,8 @@ QTime faceTime(const QImage& client, QTime from, const QColor& lit);
 class App
 {
 public:
-    explicit App(QTime from = {});
+    // `environment`: "NAME=value" pairs more.
+    explicit App(QTime from = {}, const QStringList& environment = {});
     ~App();
     QString settingsFile() const { return m_home.filePath(".config/Vantrel.conf"); }
     QProcess& process() { return m_process; }
@@ -68,6 +74,13 @@ public:
     // none shows within the time, or the program has ended.
     QRect window(const QString& title = QStringLiteral("^Nimbex - "),
                  int timeoutMs = E2e::patienceMs);
+    // X11: the outer rectangle of that visible window, with the frame the window manager drew
+    // round it; null when none shows.
+    QRect outer(const QString& title);
+    // X11: a property of that visible window as xprop prints it, or every change to it from now
+    // on as a process to read when done (xprop -spy).
+    QByteArray property(const QString& title, const QString& name);
+    std::unique_ptr<QProcess> watch(const QString& title, const QString& name);
     // Presses the button with that caption in the normal window, where the program puts it; on
     // sway by keys from the first focus, elsewhere on Wayland over the accessibility bus.
     bool press(const QRect& client, const QString& caption);

@@ -16,13 +16,26 @@ private slots:
     void icon();
     void minimiseAfterATrayRestoreHides();
     void fullScreenAndBack();
+    void windowsOpenCentred();
     void optionsMinimisedComeBackReachable();
 };
 
 namespace {
 
 const QString clockTitle = QStringLiteral("^Nimbex - "),
-              optionsTitle = QStringLiteral("^Nimbex Options$");
+              optionsTitle = QStringLiteral("^Nimbex Options$"),
+              aboutTitle = QStringLiteral("^About Nimbex$");
+
+// Whether a window's outer rectangle is centred on an area, to the pixel that halving an odd size
+// leaves. One placed while no frame of ours could be measured (the first window, or a dialog of a
+// hidden one) is off by up to half the frame openbox then adds round its client area.
+bool centred(const QRect& outer, const QRect& area, const QRect& client = {})
+{
+    const QPoint off = outer.center() - area.center();
+    const QSize slack =
+        (client.isNull() ? QSize() : (outer.size() - client.size()) / 2) + QSize(1, 1);
+    return qAbs(off.x()) <= slack.width() && qAbs(off.y()) <= slack.height();
+}
 
 // The icon is the program's small window in trayer's panel along the bottom edge.
 QRect trayIcon(App& app)
@@ -84,7 +97,7 @@ void tst_E2eXembed::icon_data()
     QTest::addColumn<QString>("way");
     QTest::newRow("click restores what Hide to Tray hid") << "click";
     QTest::newRow("menu Show restores") << "s";
-    QTest::newRow("menu Exit ends, the icon with it") << "x";
+    QTest::newRow("menu Exit ends") << "x";
     // The second right click comes within a double-click's time of the first.
     QTest::newRow("menu Show after the menu at once again") << "again";
 }
@@ -106,11 +119,8 @@ void tst_E2eXembed::icon()
         QVERIFY(menu(app, way));
     }
     if (way == "x") {
-        const QString pid = QString::number(app.process().processId());
         QVERIFY(app.process().waitForFinished(E2e::patienceMs));
         QCOMPARE(app.process().exitCode(), 0);
-        QVERIFY2(E2e::run("xdotool", {"search", "--onlyvisible", "--pid", pid}).isEmpty(),
-                 "the icon outlived the program");
     } else {
         QCOMPARE(app.window(clockTitle), client);
     }
@@ -139,11 +149,49 @@ void tst_E2eXembed::fullScreenAndBack()
 {
     App app;
     const QRect client = app.window(clockTitle);
+    QVERIFY(!E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
     QVERIFY(app.press(client, "Full Screen"));
     QTRY_VERIFY(app.window(clockTitle).width() > client.width());
+    // GNOME's window manager maximises only a window whose Motif hints offer it; the normal view
+    // offers none.
+    QVERIFY(E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
     // The button keeps the focus; it reads "Normal" now.
     QVERIFY(E2e::keys({"space"}));
     QTRY_COMPARE(app.window(clockTitle), client);
+    QTRY_VERIFY(!E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
+}
+
+void tst_E2eXembed::windowsOpenCentred()
+{
+    App app;
+    QRect client = app.window(clockTitle);
+    // On the screen above trayer's panel.
+    const QRect area = E2e::workArea();
+    QVERIFY(centred(app.outer(clockTitle), area, client));
+
+    // Options over the clock wherever it went; About on the screen, like the clock at first.
+    QVERIFY(!E2e::run("xdotool",
+                      {"search", "--all", "--pid", QString::number(app.process().processId()),
+                       "--name", clockTitle, "windowmove", "60", "80"})
+                 .isNull());
+    QTRY_VERIFY(app.window(clockTitle).topLeft() != client.topLeft());
+    client = app.window(clockTitle);
+    QVERIFY(app.press(client, "Options"));
+    QTRY_VERIFY(centred(app.outer(optionsTitle), app.outer(clockTitle)));
+    // From the colour list past Save and Cancel to About.
+    QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
+    QTRY_VERIFY(centred(app.outer(aboutTitle), area));
+    QVERIFY(E2e::keys({"Escape"}));
+    QTRY_VERIFY(app.window(aboutTitle, 0).isNull());
+    QVERIFY(E2e::keys({"alt+a"}));
+    QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
+
+    // With the clock hidden, on the screen.
+    QTRY_VERIFY(!trayIcon(app).isNull());
+    QVERIFY(app.press(client, "Hide to Tray"));
+    QTRY_VERIFY(app.window(clockTitle, 0).isNull());
+    QVERIFY(menu(app, "o"));
+    QTRY_VERIFY(centred(app.outer(optionsTitle), area, app.window(optionsTitle)));
 }
 
 void tst_E2eXembed::optionsMinimisedComeBackReachable()

@@ -44,6 +44,7 @@ void tst_LongRunFastClock::throughMidnight()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     QList<QTime> shown;
+    const QTime end(0, 5); // or the first second after it, should that one be skipped
     long rssWarm = -1;
     int woken = 0, wokenWarm = 0;
     QEventLoop loop;
@@ -54,14 +55,14 @@ void tst_LongRunFastClock::throughMidnight()
             rssWarm = rssKiB();
             wokenWarm = woken;
         }
-        if (shown.back() == QTime(0, 5))
+        if (shown.back() >= end && shown.back() < QTime(12, 0))
             loop.quit();
     });
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
             [&] { ++woken; });
-    // At fifteen times real speed the run takes about a minute whatever the load; three mean the
-    // clock stopped.
-    QTimer::singleShot(180'000 * 15, &loop, &QEventLoop::quit);
+    // At fifteen times real speed the run takes about a minute; two and a half mean the clock
+    // stopped, and end the run with its findings before CTest's limit of three.
+    QTimer::singleShot(150'000 * 15, &loop, &QEventLoop::quit);
     loop.exec();
     int missed = 0;
     for (qsizetype i = 1; i < shown.size(); ++i) {
@@ -73,10 +74,11 @@ void tst_LongRunFastClock::throughMidnight()
     qInfo("%lld ticks, %d seconds missed, %d turns of the event loop after the first minute, "
           "VmRSS %ld -> %ld KiB",
           qint64(shown.size()), missed, woken - wokenWarm, rssWarm, rssKiB());
-    QVERIFY(shown.size() > 60 && shown.front() >= QTime(23, 50) && shown.back() == QTime(0, 5));
-    // A tick held back a second by the machine misses one; a timer aimed wrong misses every
-    // other one or more.
-    QVERIFY(missed * 20 <= shown.size());
+    QVERIFY(shown.size() > 60 && shown.front() >= QTime(23, 50) && shown.back() >= end &&
+            shown.back() < QTime(12, 0));
+    // A busy machine may hold any tick back past its second; a timer aimed a second late or
+    // more misses every other second at least.
+    QVERIFY(missed * 2 < shown.size());
     // A timer that spun would turn the event loop thousands of times.
     QVERIFY(woken - wokenWarm <= 4 * (shown.size() - 60));
 #if !defined(__SANITIZE_ADDRESS__)

@@ -8,7 +8,8 @@
 #include <QTime>
 
 // The face as designed, for every suite that looks at it: each lamp, the bit label over it and
-// where the lamp stands in the face, in twips.
+// where the lamp stands in the face, in twips. Written out here on purpose, apart from the
+// program's own tables: a check that read them could never disagree with the program.
 namespace Face {
 
 struct LampRow
@@ -28,19 +29,34 @@ inline constexpr LampRow lamps[] = {
     {"s2", "lbls12", 4920, 1920},  {"s1", "lbls11", 4920, 2760},
 };
 
-// The cheat labels: the decimal read-out under the columns, the colons, the weights' legend.
+// The cheat labels: the decimal read-out under the columns (its caption is the time's), the
+// colons, the weights' legend.
 struct LabelRow
 {
     const char* name;
+    const char* caption; // null: a digit of the time
     int left, top, width;
 };
 
 inline constexpr LabelRow cheatLabels[] = {
-    {"lblh2", 120, 3600, 855},  {"lblh1", 1080, 3600, 855}, {"lblm2", 2040, 3600, 855},
-    {"lblm1", 3000, 3600, 855}, {"lbls2", 3960, 3600, 855}, {"lbls1", 4920, 3600, 855},
-    {"lblc2", 1920, 3600, 255}, {"lblc1", 3840, 3600, 255}, {"lbl8", 5880, 360, 855},
-    {"lbl4", 5880, 1200, 855},  {"lbl2", 5880, 2040, 855},  {"lbl1", 5880, 2880, 855},
+    {"lblh2", nullptr, 120, 3600, 855},  {"lblh1", nullptr, 1080, 3600, 855},
+    {"lblm2", nullptr, 2040, 3600, 855}, {"lblm1", nullptr, 3000, 3600, 855},
+    {"lbls2", nullptr, 3960, 3600, 855}, {"lbls1", nullptr, 4920, 3600, 855},
+    {"lblc2", ":", 1920, 3600, 255},     {"lblc1", ":", 3840, 3600, 255},
+    {"lbl8", "8", 5880, 360, 855},       {"lbl4", "4", 5880, 1200, 855},
+    {"lbl2", "2", 5880, 2040, 855},      {"lbl1", "1", 5880, 2880, 855},
 };
+
+// The buttons along the foot of the face, in the order the Tab key visits them.
+struct ButtonRow
+{
+    const char* caption;
+    int left;
+};
+
+inline constexpr ButtonRow buttons[] = {
+    {"Full Screen", 1560}, {"Close", 3120}, {"Hide to Tray", 0}, {"Options", 4680}};
+inline constexpr int buttonTop = 4200, buttonWidth = 1455, buttonHeight = 375;
 
 inline constexpr int lampWidth = 855, lampHeight = 735, labelHeight = 495, bitLabelDrop = 120;
 // Where the face stands in the client area of the normal window.

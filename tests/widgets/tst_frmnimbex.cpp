@@ -50,8 +50,11 @@ void checkFace(frmNimbex& w, QTime t, const QColor& lit)
         placed(row.bit, Face::place(row.left, row.top + Face::bitLabelDrop, Face::lampWidth,
                                     Face::labelHeight));
     }
-    for (const Face::LabelRow& row : Face::cheatLabels)
+    for (const Face::LabelRow& row : Face::cheatLabels) {
         placed(row.name, Face::place(row.left, row.top, row.width, Face::labelHeight));
+        if (row.caption)
+            QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.name))->text(), row.caption);
+    }
 }
 
 // Calls back at every paint of a widget.
@@ -84,6 +87,7 @@ private slots:
 
     void tick_data();
     void tick();
+    void startsWithTheStoredChoices();
     void savedChoiceReachesTheClock_data();
     void savedChoiceReachesTheClock();
     void fullScreenAndBack();
@@ -173,7 +177,31 @@ void tst_frmNimbex::tick()
         readout += digit->text();
     QCOMPARE(readout, time.toString("hhmmss"));
     QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
-    QCOMPARE(Widgets::unnamedControls(w), QStringList());
+}
+
+void tst_frmNimbex::startsWithTheStoredChoices()
+{
+    m_w.reset();
+    m_store->seed(QStringLiteral("Color=&H000080FF Cheat=True CheatNum=True"));
+    m_clock.time = QTime(17, 46, 28);
+    m_w = std::make_unique<frmNimbex>(m_clock);
+    m_w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+    // The first tick of the timer, with nothing opened before it.
+    QVERIFY(QSignalSpy(m_w->Timer1, &SecondTimer::Timer).wait(10000));
+    checkFace(*m_w, m_clock.time, orange);
+    QVERIFY(m_w->Frame1->lblh2->isVisible() && m_w->Frame1->lblh22->isVisible());
+    // The buttons in their row, met by the Tab key in the designed order from the first focus.
+    m_w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+    for (const Face::ButtonRow& b : Face::buttons) {
+        const auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        QVERIFY2(button && button->text() == b.caption, b.caption);
+        QCOMPARE(QRect(button->mapTo(m_w.get(), QPoint()), button->size()),
+                 Face::place(b.left, Face::buttonTop, Face::buttonWidth, Face::buttonHeight));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(Widgets::unnamedControls(*m_w), QStringList());
 }
 
 void tst_frmNimbex::savedChoiceReachesTheClock_data()
