@@ -93,14 +93,9 @@ void tst_Dialogs::texts()
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     const auto caption = [](const QWidget* w) {
-        if (w->isWindow())
-            return w->windowTitle();
-        if (const auto* label = qobject_cast<const QLabel*>(w))
-            return label->text();
-        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-            return button->text();
-        const auto* frame = qobject_cast<const QGroupBox*>(w);
-        return frame ? frame->title() : QString();
+        return w->isWindow()
+                   ? w->windowTitle()
+                   : w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
     };
     QList<QWidget*> all = d->findChildren<QWidget*>() << d;
     for (const Texts::Caption& c : about ? std::span<const Texts::Caption>(Texts::about)
@@ -111,9 +106,12 @@ void tst_Dialogs::texts()
                                         caption(w) == QString::fromUtf8(c.text);
                              }),
                  c.name);
-    if (about) {
-        QCOMPARE(static_cast<frmAbout*>(d)->txtSpecialCopyright->toPlainText(),
-                 QString::fromLatin1(Texts::legalWarning));
+    if (auto* box = qobject_cast<frmAbout*>(d)) {
+        QCOMPARE(box->txtSpecialCopyright->toPlainText(), QString::fromLatin1(Texts::legalWarning));
+        // The design's face and size (27.75 pt is 37 px at 96 dpi), and the 32 px icon.
+        const QFontInfo name(box->lblInfo[1]->font());
+        QVERIFY(name.family() == "Tahoma" && name.pixelSize() == 37 && name.bold());
+        QCOMPARE(box->imgIcon->pixmap().size(), QSize(32, 32));
     } else {
         QStringList colours;
         for (int i = 0; i < static_cast<frmOptions*>(d)->Combo1->count(); ++i)
@@ -260,7 +258,10 @@ void tst_Dialogs::aboutLinks()
     frmAbout* about = frmAbout::load();
     about->show();
     QVERIFY(QTest::qWaitForWindowExposed(about));
-    QTest::mouseClick(about->findChild<QLabel*>(label), Qt::LeftButton);
+    auto* link = about->findChild<QLabel*>(label);
+    // Links show the hand, pointing with its fingertip.
+    QCOMPARE(link->cursor().hotSpot(), opens ? QPoint(6, 4) : QPoint(0, 0));
+    QTest::mouseClick(link, Qt::LeftButton);
     // The maker's address, in the desktop's browser; the box stays.
     QCOMPARE(m_opened, opens ? QList<QUrl>{QUrl(Texts::webAddress)} : QList<QUrl>());
     QVERIFY(about->isVisible());

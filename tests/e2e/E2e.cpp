@@ -109,12 +109,9 @@ QList<QByteArray> values(const QByteArray& property)
 QRect E2e::workArea()
 {
     const QList<QByteArray> area = values(run("xprop", {"-root", "_NET_WORKAREA"}));
-    if (area.size() >= 4)
-        return QRect(area[0].toInt(), area[1].toInt(), area[2].toInt(), area[3].toInt());
-    const auto m = QRegularExpression("Width: (\\d+).*?Height: (\\d+)",
-                                      QRegularExpression::DotMatchesEverythingOption)
-                       .match(QString::fromUtf8(run("xwininfo", {"-root"})));
-    return QRect(0, 0, m.captured(1).toInt(), m.captured(2).toInt());
+    return area.size() < 4
+               ? QRect()
+               : QRect(area[0].toInt(), area[1].toInt(), area[2].toInt(), area[3].toInt());
 }
 
 bool E2e::offersMaximise(const QByteArray& hints)

@@ -45,7 +45,7 @@ bool keys(const QStringList& names);
 QRect placement(const QRect& window);
 // Whether the window with the keyboard focus has a title that matches (X11).
 bool active(const QString& title);
-// The area of the screen that panels leave free (X11: _NET_WORKAREA, or the whole screen).
+// The area of the screen that panels leave free, as the X11 window manager tells it.
 QRect workArea();
 // Whether Motif window-manager hints, as xprop prints them, offer the maximise function.
 bool offersMaximise(const QByteArray& hints);

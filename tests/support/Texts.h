@@ -21,30 +21,26 @@ struct Caption
     const char* text;
 };
 
-inline constexpr Caption about[] = {
-    {"frmAbout", "About Nimbex"},
-    {"lblTitle", "  Vantrel"},
-    {"lblInfo", "Nimbex"},
-    {"lblVersion", versionLine},
-    {"lblProduct", "Vantrel Online"},
-    {"Label2", "I was bored... go figure..."},
-    {"lblCopyright", "Copyright \u00A9 2026 Vantrel"},
-    {"lblURL", webAddress},
-    {"cmdOK", "OK"},
-};
+inline constexpr Caption about[] = {{"frmAbout", "About Nimbex"},
+                                    {"lblTitle", "  Vantrel"},
+                                    {"lblInfo", "Nimbex"},
+                                    {"lblVersion", versionLine},
+                                    {"lblProduct", "Vantrel Online"},
+                                    {"Label2", "I was bored... go figure..."},
+                                    {"lblCopyright", "Copyright \u00A9 2026 Vantrel"},
+                                    {"lblURL", webAddress},
+                                    {"cmdOK", "OK"}};
 
-inline constexpr Caption options[] = {
-    {"frmOptions", "Nimbex Options"},
-    {"Label1", "Color:"},
-    {"Frame1", "Cheat"},
-    {"Option1", "Yes"},
-    {"Option2", "No"},
-    {"Frame2", "0's && 1's"},
-    {"Option3", "Yes"},
-    {"Option4", "No"},
-    {"Command1", "Save and Close"},
-    {"Command2", "Cancel &and Close"},
-    {"Command3", "About"},
-};
+inline constexpr Caption options[] = {{"frmOptions", "Nimbex Options"},
+                                      {"Label1", "Color:"},
+                                      {"Frame1", "Cheat"},
+                                      {"Option1", "Yes"},
+                                      {"Option2", "No"},
+                                      {"Frame2", "0's && 1's"},
+                                      {"Option3", "Yes"},
+                                      {"Option4", "No"},
+                                      {"Command1", "Save and Close"},
+                                      {"Command2", "Cancel &and Close"},
+                                      {"Command3", "About"}};
 
 } // namespace Texts
