@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Puts plausible one-line faults into a scratch copy of the program, one at a time, builds it and
-# runs the tests on it: a fault the whole suite stays green on has escaped the tests. A tool for
-# judging the suite, not a test (CI does not run it). A run takes a while (a build and a suite per
-# fault): start it in the background.
+# runs the tests on it: a fault the whole suite stays green on has escaped the tests. A red run
+# counts as a catch only once its first failing test, run alone, fails again with the fault in and
+# passes with the file put back; otherwise the fault is FLAKY: the test fails by chance, not by the
+# fault. A tool for judging the suite, not a test (CI does not run it); it exits non-zero when a
+# fault escaped or was flaky. A run takes a while (a build and a suite per fault): start it in the
+# background.
 #   bash scripts/mutate.sh            every fault
 #   bash scripts/mutate.sh 3 7        only those, numbered as --list numbers them
 #   bash scripts/mutate.sh --list
@@ -170,6 +173,16 @@ main() {
         grep -E '^\s+[0-9]+ - ' <<<"$out" | sed -E 's/^\s+[0-9]+ - ([^ ]+).*/\1/' | tr '\n' ' '
         return 1
     }
+    # Runs the one test named $1 by itself; fails when it fails, or when no test has that name.
+    alone() {
+        local name
+        name=$(sed 's/[][\\.*^$+?(){}|]/\\&/g' <<<"$1")
+        (cd "$build" && ctest --timeout 300 --no-tests=error -R "^$name\$" >"$work/alone.log" 2>&1)
+    }
+    # Puts the file the fault went into back as it was.
+    put_back() {
+        mv "$file.orig" "$file" && touch "$file" # a fresh time, so the next build compiles it again
+    }
 
     echo "Building the unchanged copy and running the whole suite on it first"
     # A build left by an older tree can trip over files that moved: then once more from scratch.
@@ -183,7 +196,7 @@ main() {
         exit 1
     fi
 
-    caught=0 escaped=0 stale=0 broken=0
+    caught=0 escaped=0 flaky=0 stale=0 broken=0
     for n in "${chosen[@]}"; do
         i=$((n - 1))
         file="$src/${files[i]}" old=${olds[i]} new=${news[i]}
@@ -199,16 +212,43 @@ main() {
         if ! cmake --build "$build" >"$work/build.log" 2>&1; then
             echo "NO BUILD $label: see $work/build.log"
             broken=$((broken + 1))
+            put_back
         elif failed=$(suite "${tests[i]}") && failed=$(suite ""); then
             echo "ESCAPED  $label"
             escaped=$((escaped + 1))
+            put_back
         else
-            echo "caught   $label by $failed"
-            caught=$((caught + 1))
+            # A red run proves nothing by itself: a test may fail by chance. Each failed test runs
+            # again alone with the fault still in, then those that failed again run alone on the
+            # program without it. The suite stops at its first failure, so there is mostly one;
+            # when there are several, the first to fail with the fault and pass without it catches.
+            read -ra named <<<"$failed"
+            again=()
+            for t in "${named[@]}"; do alone "$t" || again+=("$t"); done
+            put_back
+            by="" why=""
+            if ((${#named[@]} == 0)); then
+                why="? (the run was red but named no failed test)"
+            elif ((${#again[@]} == 0)); then
+                why="${named[*]} (passed alone with the fault in)"
+            elif ! cmake --build "$build" >"$work/build.log" 2>&1; then
+                why="${again[*]} (the copy without the fault does not build: see $work/build.log)"
+            else
+                for t in "${again[@]}"; do alone "$t" && { by=$t; break; }; done
+                [ -n "$by" ] || why="${again[*]} (failed alone without the fault too)"
+            fi
+            if [ -n "$by" ]; then
+                echo "caught   $label by $by"
+                caught=$((caught + 1))
+            else
+                echo "FLAKY    $label: $why"
+                flaky=$((flaky + 1))
+            fi
         fi
-        mv "$file.orig" "$file" && touch "$file" # a fresh time, so the next build compiles it again
     done
-    echo "Score: $caught caught, $escaped escaped, $stale stale, $broken not building, of ${#chosen[@]}"
+    echo "Score: $caught caught, $escaped escaped, $flaky flaky, $stale stale, $broken not building," \
+        "of ${#chosen[@]}"
+    ((escaped == 0 && flaky == 0)) # the run's verdict, for its exit code
 }
 main "$@"
 exit
