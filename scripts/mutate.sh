@@ -129,6 +129,52 @@ fault "the version line shows the minor number as the build" about/AppVersion.cp
 fault "Enter in the About box's warning breaks the line" about/frmAbout.cpp \
     'if (key->modifiers() & Qt::ControlModifier)' 'if (true)' tst_dialogs
 
+# ---- Start-up and where windows open ----
+fault "the stored aids ignored at start" app/frmNimbex.cpp \
+    $'    sHidden = false;\n    readCheat();\n    readCheatNum();' $'    sHidden = false;' tst_frmnimbex
+fault "the stored colour ignored at start" app/frmNimbex.cpp \
+    $'    Shell_NotifyIconA(NIM_ADD, &trayIcon);\n\n    readColor();' \
+    $'    Shell_NotifyIconA(NIM_ADD, &trayIcon);' tst_frmnimbex
+fault "the clock starts in the screen's corner" app/frmNimbex.cpp \
+    'move(r.topLeft());' 'move(0, 0);' xembed
+fault "Options on the screen's centre, not over the clock" settings/frmOptions.cpp \
+    'owner && owner->isVisible() ? owner->frameGeometry().center() : available.center();' \
+    'available.center();' xembed
+fault "About over the window beneath it, not on the screen's centre" about/frmAbout.cpp \
+    'Placement::centre(this, below, screen->availableGeometry().center(),' \
+    'Placement::centre(this, below, below ? below->frameGeometry().center() : QPoint(),' xembed
+fault "a dialog placed as if the window manager drew no frame" ui/Placement.cpp \
+    'if (framedLike) {' 'if (false) {' xembed
+fault "Full Screen asks the window manager for nothing" app/frmNimbex.cpp \
+    $'        m_states->request(WindowStates::Maximised);\n        centreFrameOnWindow();' \
+    $'        centreFrameOnWindow();' 'e2e_face|xembed'
+fault "the maximise never offered in the Motif hints (GNOME on X11)" app/WindowStates.cpp \
+    'native->setFlag(Qt::WindowMaximizeButtonHint, allow);' \
+    'native->setFlag(Qt::WindowMaximizeButtonHint, false);' 'xembed|e2e_face_bare'
+
+# ---- Shared pieces and resources ----
+fault "Tahoma looked for where Debian does not put it" ui/Fonts.cpp \
+    'QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),' \
+    'QStringLiteral("/usr/share/wine/fonts/Tahoma.ttf"),' tst_dialogs
+fault "the window-text colour taken from the text role" ui/SystemColors.cpp \
+    $'    case 8: // window text\n        return p.color(QPalette::WindowText);' \
+    $'    case 8: // window text\n        return p.color(QPalette::Text);' tst_frmnimbex
+fault "a failed save reported as saved" settings/SettingsStore.cpp \
+    'if (store.status() != QSettings::NoError) {' 'if (false) {' tst_settingsstore_readonly
+fault "--version looks for a display first" app/CommandLine.cpp \
+    'return parser.parse(arguments) && (parser.isSet(parser.help) || parser.isSet(parser.version));' \
+    'return false;' tst_core
+fault "the maker's address changed" about/frmAbout.cpp \
+    'QStringLiteral("https://vantrel.example/")' 'QStringLiteral("https://vantrel.example/nimbex")' \
+    tst_dialogs
+fault "a link opens nothing" about/ShellExecute.cpp \
+    'if (!url.isValid() || url.isEmpty())' 'if (url.isValid())' tst_dialogs
+fault "the hand points with its corner, not its fingertip" resources/Resources.cpp \
+    '"xpm"), 6, 4);' '"xpm"), 0, 0);' tst_dialogs
+fault "the About box's icon read in the wrong format" resources/Resources.cpp \
+    'return load(QStringLiteral(":/icons/nimbex-32.xpm"), "xpm");' \
+    'return load(QStringLiteral(":/icons/nimbex-32.xpm"), "png");' tst_dialogs
+
 # ---- End of the list ----
 
 # Whether fault $1 (from 0) is found once in the copy of the tree under $2.
