@@ -14,8 +14,10 @@ static void checkText(const QString& text)
     if (color && (ColorValue::fromText(QString::number(*color)) != color ||
                   ColorValue::fromText("&H" + QString::number(*color, 16)) != color))
         std::abort(); // a colour that does not read back as itself
-    if (BoolText::toBool(text) && text.trimmed().toLower() != QLatin1String("true"))
-        std::abort(); // true for a text that is no "true" in any case
+    // Only "true" in any case reads as true, blanks around it or not: "True", " tRUE\t".
+    static const bool trueTexts = BoolText::toBool(u" tRUE\t") && !BoolText::toBool(u"yes");
+    if (!trueTexts || (BoolText::toBool(text) && text.trimmed().toLower() != QLatin1String("true")))
+        std::abort();
     const QString name = ColorTable::nameForText(text);
     if (!name.isEmpty() && ColorTable::textForName(name) != text)
         std::abort(); // names and texts not one to one
