@@ -83,7 +83,7 @@ fault "a refused Full Screen never taken back" app/WindowStates.cpp \
     'm_window->windowState() & Qt::WindowMaximized' e2e_face
 fault "Normal puts the window back by its position" app/WindowStates.cpp \
     'm_window->setGeometry(m_normalGeometry);' 'm_window->move(m_window->pos());' \
-    'tst_frmnimbex|xembed'
+    'tst_frmnimbex|e2e_face'
 fault "the full-screen face off centre" app/frmNimbex.cpp \
     'top = float(H / 2 - h / 2);' 'top = float(H / 2 - h / 3);' tst_frmnimbex
 fault "a tray click brings back the normal view, not full screen" app/frmNimbex.cpp \
@@ -147,10 +147,10 @@ fault "a dialog placed as if the window manager drew no frame" ui/Placement.cpp 
     'if (framedLike) {' 'if (false) {' xembed
 fault "Full Screen asks the window manager for nothing" app/frmNimbex.cpp \
     $'        m_states->request(WindowStates::Maximised);\n        centreFrameOnWindow();' \
-    $'        centreFrameOnWindow();' 'e2e_face|xembed'
+    $'        centreFrameOnWindow();' e2e_face
 fault "the maximise never offered in the Motif hints (GNOME on X11)" app/WindowStates.cpp \
     'native->setFlag(Qt::WindowMaximizeButtonHint, allow);' \
-    'native->setFlag(Qt::WindowMaximizeButtonHint, false);' 'xembed|e2e_face_bare'
+    'native->setFlag(Qt::WindowMaximizeButtonHint, false);' e2e_face
 
 # ---- Shared pieces and resources ----
 fault "Tahoma looked for where Debian does not put it" ui/Fonts.cpp \

@@ -15,7 +15,6 @@ private slots:
     void icon_data();
     void icon();
     void minimiseAfterATrayRestoreHides();
-    void fullScreenAndBack();
     void windowsOpenCentred();
     void optionsMinimisedComeBackReachable();
 };
@@ -143,22 +142,6 @@ void tst_E2eXembed::minimiseAfterATrayRestoreHides()
     QVERIFY(E2e::stays([&] { return app.window(clockTitle, 0).isNull(); }, 1500));
     QVERIFY(E2e::click(trayIcon(app).center()));
     QCOMPARE(app.window(clockTitle), client);
-}
-
-void tst_E2eXembed::fullScreenAndBack()
-{
-    App app;
-    const QRect client = app.window(clockTitle);
-    QVERIFY(!E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
-    QVERIFY(app.press(client, "Full Screen"));
-    QTRY_VERIFY(app.window(clockTitle).width() > client.width());
-    // GNOME's window manager maximises only a window whose Motif hints offer it; the normal view
-    // offers none.
-    QVERIFY(E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
-    // The button keeps the focus; it reads "Normal" now.
-    QVERIFY(E2e::keys({"space"}));
-    QTRY_COMPARE(app.window(clockTitle), client);
-    QTRY_VERIFY(!E2e::offersMaximise(app.property(clockTitle, "_MOTIF_WM_HINTS")));
 }
 
 void tst_E2eXembed::windowsOpenCentred()
