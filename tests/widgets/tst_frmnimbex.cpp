@@ -88,7 +88,6 @@ private slots:
     void tick_data();
     void tick();
     void startsWithTheStoredChoices();
-    void savedChoiceReachesTheClock_data();
     void savedChoiceReachesTheClock();
     void fullScreenAndBack();
     void trayMessages_data();
@@ -204,43 +203,21 @@ void tst_frmNimbex::startsWithTheStoredChoices()
     QCOMPARE(Widgets::unnamedControls(*m_w), QStringList());
 }
 
-void tst_frmNimbex::savedChoiceReachesTheClock_data()
-{
-    QTest::addColumn<bool>("fromButton");
-    // One aid each: a choice read under the other's key shows.
-    QTest::newRow("Options button, modal, cheat Yes") << true;
-    QTest::newRow("Options menu item, modeless, numbers Yes") << false;
-}
-
 void tst_frmNimbex::savedChoiceReachesTheClock()
 {
-    QFETCH(bool, fromButton);
+    // The menu item reads the store before the user acts in the dialog it opens; the next re-read
+    // brings the save. (After the Options button the end-to-end cases see the face change.)
     frmNimbex& w = *m_w;
-    // An empty store: no aids, blue lamps.
+    w.File->Options->trigger();
+    frmOptions* d = frmOptions::loaded();
+    d->Combo1->setCurrentIndex(d->Combo1->findText(QStringLiteral("Orange")));
+    d->Option3->click();
+    d->Command1->click();
     w.Timer1_Timer();
-    QVERIFY(!w.Frame1->lblh2->isVisible() && !w.Frame1->lblh22->isVisible());
-    QCOMPARE(w.litColor(), QColor(0, 0, 255));
-    const auto save = [&](frmOptions* d) {
-        d->Combo1->setCurrentIndex(d->Combo1->findText(QStringLiteral("Orange")));
-        (fromButton ? d->Option1 : d->Option3)->click();
-        d->Command1->click();
-    };
-    if (fromButton) {
-        Widgets::ModalDriver driver(
-            [&](QWidget* modal) { save(qobject_cast<frmOptions*>(modal)); });
-        w.Frame1->Command2->click();
-        QVERIFY(!driver.rescued);
-    } else {
-        w.File->Options->trigger();
-        save(frmOptions::loaded());
-        // The menu item read the store before the user acted; the next re-read brings the save.
-        w.Timer1_Timer();
-        QVERIFY(!w.Frame1->lblh22->isVisible());
-        w.File->Options->trigger();
-    }
+    QVERIFY(!w.Frame1->lblh22->isVisible());
+    w.File->Options->trigger();
     w.Timer1_Timer();
-    QCOMPARE(w.Frame1->lblh2->isVisible(), fromButton);
-    QCOMPARE(w.Frame1->lblh22->isVisible(), !fromButton);
+    QVERIFY(!w.Frame1->lblh2->isVisible() && w.Frame1->lblh22->isVisible());
     QCOMPARE(w.litColor(), QColor(255, 128, 0));
 }
 
@@ -248,7 +225,6 @@ void tst_frmNimbex::fullScreenAndBack()
 {
     frmNimbex& w = *m_w;
     const QRect before = w.geometry();
-    QCOMPARE(before.size(), QSize(510, 339));
     w.Frame1->Command1->click();
     QTRY_COMPARE(w.WindowState(), 2);
     QCOMPARE(w.Frame1->Command1->text(), QStringLiteral("Normal"));
