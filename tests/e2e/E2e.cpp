@@ -318,6 +318,6 @@ std::unique_ptr<QProcess> App::watch(const QString& title, const QString& name)
     // Line by line as it comes, or a change stays in a buffer the kill throws away.
     spy->start("stdbuf",
                {"-oL", "xprop", "-spy", "-id", x11Id(m_process.processId(), title), name});
-    spy->waitForStarted();
+    spy->waitForReadyRead(E2e::patienceMs); // the value as it is, before anything changes it
     return spy;
 }
