@@ -34,7 +34,7 @@ fault "lamps 2 px narrow" app/ClockFace.cpp \
 fault "the face a pixel low in the normal view" app/FaceDesign.h \
     'frameNormalTop = 360;' 'frameNormalTop = 375;' tst_frmnimbex
 fault "Tab from Close to Options" app/ClockFace.cpp \
-    'setTabOrder(Command3, Command2);' 'setTabOrder(Command2, Command3);' xembed
+    'setTabOrder(Command3, Command2);' 'setTabOrder(Command2, Command3);' tst_frmnimbex
 
 # ---- The tick ----
 fault "a lamp left lit from the second before" app/ClockFace.cpp \

@@ -3,7 +3,6 @@
 #include "support/TempStore.h"
 #include "support/Texts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -28,7 +27,6 @@ class tst_Core : public QObject
 private slots:
     void tickLandsJustPastTheNextSecond_data();
     void tickLandsJustPastTheNextSecond();
-    void emptyStore();
     void handEdited_data();
     void handEdited();
     void versionWithoutADisplay();
@@ -54,19 +52,6 @@ void tst_Core::tickLandsJustPastTheNextSecond()
         const qint64 ns = (second + ms) * 1'000'000 + 999'999;
         QCOMPARE(ns + TickSchedule::nsUntilNextSecond(ns), (second + 1000) * 1'000'000);
     }
-}
-
-void tst_Core::emptyStore()
-{
-    TempStore store;
-    // Reading an empty store gives the defaults and writes nothing.
-    QCOMPARE(Settings::color(), QStringLiteral("&HFF0000"));
-    QVERIFY(!Settings::cheat() && !Settings::cheatNum());
-    QVERIFY(QDir(store.path()).isEmpty());
-    // The Options dialog's first save, as it lands on disk.
-    QVERIFY(Settings::setColor("&H000080FF") && Settings::setCheat(true) &&
-            Settings::setCheatNum(false));
-    QCOMPARE(raw(store), "[Nimbex]\nColor=&H000080FF\nCheat=True\nCheatNum=False\n");
 }
 
 void tst_Core::handEdited_data()

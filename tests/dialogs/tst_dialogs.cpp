@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -169,6 +170,7 @@ void tst_Dialogs::options()
     m_store->seed(before);
     frmOptions* d = showOptions();
     QCOMPARE(d->Combo1->currentText(), loaded);
+    QVERIFY2(!before.isEmpty() || QDir(m_store->path()).isEmpty(), "reading the store wrote it");
     if (!choose.isEmpty())
         d->Combo1->setCurrentIndex(d->Combo1->findText(choose));
     QRadioButton* options[] = {d->Option1, d->Option2, d->Option3, d->Option4};
