@@ -6,6 +6,7 @@
 #   deps.sh --run        building and running it at a desktop (start.sh with a display)
 #   deps.sh --headless   start.sh without a display: a virtual one and a screenshot
 #   deps.sh --test       the suite's desktops and tools
+#   deps.sh --package    building the Debian package (scripts/package.sh, with --build)
 #   deps.sh PKG...       just those packages
 # Lists and packages can be mixed, as in `deps.sh --run --headless`. Apt's whole output goes to
 # a log file, printed in full only when apt fails.
@@ -39,6 +40,9 @@ test=(
     at-spi2-core    # the accessibility bus, which drives the clock where no keys reach it
     python3-pyatspi # its Python client
 )
+# Building the Debian package: dpkg-buildflags and dpkg-shlibdeps, and the file and strip cpack
+# calls on the binary.
+package=(dpkg-dev file binutils)
 
 packages=()
 (($#)) || set -- --build --run --headless --test
@@ -48,6 +52,7 @@ for a in "$@"; do
     --run) packages+=("${build[@]}" "${run[@]}") ;;
     --headless) packages+=("${headless[@]}") ;;
     --test) packages+=("${test[@]}") ;;
+    --package) packages+=("${package[@]}") ;;
     -*) echo "deps.sh: unknown option $a" >&2; exit 2 ;;
     *) packages+=("$a") ;;
     esac
