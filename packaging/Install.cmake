@@ -1,17 +1,41 @@
-# Install layout for a freedesktop system: the program, its menu entry, its icon in the hicolor
-# theme and the AppStream record software centres read. Included from the top-level list file.
+# Install layout for a freedesktop system: the program, its manual page, its menu entry, its icon
+# in the hicolor theme and the AppStream record software centres read. Included from the
+# top-level list file.
 include(GNUInstallDirs)
 
-# Bump together with the project version; AppStream wants a date for every release.
+# Bump together with the project version; AppStream and the manual page want a date for every
+# release.
 set(NIMBEX_RELEASE_DATE "2026-12-06")
 
 set(_nimbex_pkg "${CMAKE_CURRENT_LIST_DIR}")
 set(_nimbex_icons "${PROJECT_SOURCE_DIR}/resources/icons")
+set(_nimbex_out "${PROJECT_BINARY_DIR}/packaging")
+
+# The version as `nimbex --version` gives it.
+set(NIMBEX_MAN_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+configure_file("${_nimbex_pkg}/nimbex.1.in" "${_nimbex_out}/nimbex.1" @ONLY)
+
+# Manual pages go compressed, as Debian ships them: gzip -9, without the name and time stamp
+# that would make two builds differ.
+find_program(NIMBEX_GZIP gzip REQUIRED)
+set(_nimbex_gz "")
+foreach(doc "${_nimbex_out}/nimbex.1")
+    get_filename_component(_name "${doc}" NAME)
+    add_custom_command(OUTPUT "${_nimbex_out}/${_name}.gz"
+        COMMAND "${NIMBEX_GZIP}" -9 -n -c "${doc}" > "${_nimbex_out}/${_name}.gz"
+        DEPENDS "${doc}"
+        COMMENT "Compressing ${_name}" VERBATIM)
+    list(APPEND _nimbex_gz "${_nimbex_out}/${_name}.gz")
+endforeach()
+add_custom_target(nimbex_docs DEPENDS ${_nimbex_gz})
+# Built with the program, so that installing after `--target nimbex` finds them.
+add_dependencies(nimbex nimbex_docs)
 
 # No libraries of our own are installed, so the $ORIGIN search path Qt's project setup adds
 # would only let a stray library next to the binary shadow the system's Qt.
 set_target_properties(nimbex PROPERTIES INSTALL_RPATH "")
 install(TARGETS nimbex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${_nimbex_out}/nimbex.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 install(FILES "${_nimbex_pkg}/nimbex.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 
@@ -28,5 +52,16 @@ install(FILES "${PROJECT_BINARY_DIR}/packaging/nimbex.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 install(FILES "${_nimbex_pkg}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/nimbex")
+
+# The manual page as man(1) renders it: any warning of groff's, at its strictest, fails.
+if(BUILD_TESTING)
+    find_program(NIMBEX_GROFF groff)
+    if(NOT NIMBEX_GROFF)
+        set(NIMBEX_GROFF groff) # the test then fails and says so; deps.sh --test installs it
+    endif()
+    add_test(NAME manual_page
+             COMMAND "${NIMBEX_GROFF}" -man -ww -z -Tutf8 "${_nimbex_out}/nimbex.1")
+    set_tests_properties(manual_page PROPERTIES FAIL_REGULAR_EXPRESSION "[^ \n]")
+endif()
 
 include("${_nimbex_pkg}/Package.cmake")

@@ -39,6 +39,7 @@ test=(
     weston          # a strict Wayland compositor with no tray
     at-spi2-core    # the accessibility bus, which drives the clock where no keys reach it
     python3-pyatspi # its Python client
+    groff-base      # groff, which checks the manual page
 )
 # Building the Debian package: dpkg-buildflags and dpkg-shlibdeps, and the file and strip cpack
 # calls on the binary.
