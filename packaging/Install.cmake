@@ -59,6 +59,15 @@ add_dependencies(nimbex nimbex_docs)
 # would only let a stray library next to the binary shadow the system's Qt.
 set_target_properties(nimbex PROPERTIES INSTALL_RPATH "")
 install(TARGETS nimbex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# A stripped install (cpack, `cmake --install --strip`) also drops the compiler's version notes
+# in .comment and .note, as Debian's own packaging does; nothing reads them at run time.
+set(_nimbex_bin "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:nimbex>")
+install(CODE "if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_STRIP}\" STREQUAL \"\")
+    execute_process(
+        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${_nimbex_bin}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(FILES "${_nimbex_out}/nimbex.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 install(FILES "${_nimbex_pkg}/nimbex.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
