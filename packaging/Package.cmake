@@ -31,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
 # box's web links have nothing to open them. The clock itself starts and ticks without either.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# lintian's overrides, which only the package carries.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageOnly.cmake")
 
 include(CPack)
