@@ -15,7 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_NAME "nimbex")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_RELEASE "")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+# Debian's section for graphical programs that belong to no one desktop; "utils" is for
+# command-line and system tools.
+set(CPACK_DEBIAN_PACKAGE_SECTION "x11")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vantrel.example/")
 # CPack puts the summary in front as the synopsis line.
