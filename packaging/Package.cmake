@@ -15,7 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_NAME "nimbex")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_RELEASE "")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+# Debian's section for graphical programs that belong to no one desktop; "utils" is for
+# command-line and system tools.
+set(CPACK_DEBIAN_PACKAGE_SECTION "x11")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vantrel.example/")
 # CPack puts the summary in front as the synopsis line.
@@ -31,5 +33,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
 # box's web links have nothing to open them. The clock itself starts and ticks without either.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# lintian's overrides, which only the package carries.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageOnly.cmake")
 
 include(CPack)

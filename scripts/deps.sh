@@ -6,6 +6,8 @@
 #   deps.sh --run        building and running it at a desktop (start.sh with a display)
 #   deps.sh --headless   start.sh without a display: a virtual one and a screenshot
 #   deps.sh --test       the suite's desktops and tools
+#   deps.sh --package    building the Debian package (scripts/package.sh, with --build)
+#   deps.sh --package-test  checking it (packaging/test-package.sh)
 #   deps.sh PKG...       just those packages
 # Lists and packages can be mixed, as in `deps.sh --run --headless`. Apt's whole output goes to
 # a log file, printed in full only when apt fails.
@@ -38,7 +40,14 @@ test=(
     weston          # a strict Wayland compositor with no tray
     at-spi2-core    # the accessibility bus, which drives the clock where no keys reach it
     python3-pyatspi # its Python client
+    groff-base      # groff, which checks the manual page
 )
+# Building the Debian package: dpkg-buildflags and dpkg-shlibdeps, and the file and strip cpack
+# calls on the binary.
+package=(dpkg-dev file binutils)
+# Checking it, beside the virtual display: Debian's own checker, hardening-check, and a fresh
+# root to install it in.
+package_test=(lintian devscripts debootstrap)
 
 packages=()
 (($#)) || set -- --build --run --headless --test
@@ -48,6 +57,8 @@ for a in "$@"; do
     --run) packages+=("${build[@]}" "${run[@]}") ;;
     --headless) packages+=("${headless[@]}") ;;
     --test) packages+=("${test[@]}") ;;
+    --package) packages+=("${package[@]}") ;;
+    --package-test) packages+=("${package_test[@]}") ;;
     -*) echo "deps.sh: unknown option $a" >&2; exit 2 ;;
     *) packages+=("$a") ;;
     esac
