@@ -155,11 +155,14 @@ void tst_E2eXembed::windowsOpenCentred()
     client = app.window(clockTitle);
     QVERIFY(app.press(client, "Options"));
     QTRY_VERIFY(centred(app.outer(optionsTitle), app.outer(clockTitle)));
-    // From the colour list past Save and Cancel to About.
+    // From the colour list past Save and Cancel to About, once keys reach the dialog.
+    QTRY_VERIFY(E2e::active(optionsTitle));
     QVERIFY(E2e::keys({"Tab", "Tab", "Tab", "space"}));
     QTRY_VERIFY(centred(app.outer(aboutTitle), area));
+    QTRY_VERIFY(E2e::active(aboutTitle));
     QVERIFY(E2e::keys({"Escape"}));
     QTRY_VERIFY(app.window(aboutTitle, 0).isNull());
+    QTRY_VERIFY(E2e::active(optionsTitle));
     QVERIFY(E2e::keys({"alt+a"}));
     QTRY_VERIFY(app.window(optionsTitle, 0).isNull());
 
