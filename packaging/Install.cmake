@@ -8,10 +8,17 @@ set(NIMBEX_RELEASE_DATE "2026-12-06")
 set(_nimbex_pkg "${CMAKE_CURRENT_LIST_DIR}")
 set(_nimbex_icons "${PROJECT_SOURCE_DIR}/resources/icons")
 
-# No libraries of our own are installed, so the $ORIGIN search path Qt's project setup adds
-# would only let a stray library next to the binary shadow the system's Qt.
+# No libraries of our own are installed (the one plugin is loaded by Qt, not linked), so the
+# $ORIGIN search path Qt's project setup adds would only let a stray library next to the binary
+# shadow the system's Qt.
 set_target_properties(nimbex PROPERTIES INSTALL_RPATH "")
 install(TARGETS nimbex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The Wayland buffer plugin, where main.cpp looks for it: ../lib/nimbex/plugins from the program.
+if(TARGET nimbex_raster_buffers)
+    set_target_properties(nimbex_raster_buffers PROPERTIES INSTALL_RPATH "")
+    install(TARGETS nimbex_raster_buffers
+            LIBRARY DESTINATION "lib/nimbex/plugins/wayland-graphics-integration-client")
+endif()
 
 install(FILES "${_nimbex_pkg}/nimbex.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 
