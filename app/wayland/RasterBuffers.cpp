@@ -25,8 +25,8 @@ public:
     bool isValid() const override { return true; }
     bool supportsThreadedOpenGL() const override { return false; }
     bool supportsWindowDecoration() const override { return true; }
-    // Qt asks for these only for OpenGL windows and contexts, which the clock never makes; they
-    // fail as they would without any integration.
+    // Qt asks for these only for OpenGL windows and contexts, which the clock never makes (its
+    // widgets are raster windows, QWaylandShmWindow); such a window or context is not created.
     QWaylandWindow* createEglWindow(QWindow*) override { return nullptr; }
     QPlatformOpenGLContext* createPlatformOpenGLContext(const QSurfaceFormat&,
                                                         QPlatformOpenGLContext*) const override
