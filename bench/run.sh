@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Benchmarks Nimbex against the reference face on a virtual desktop with a tray.
+# Benchmarks Nimbex against the reference face on a virtual X desktop with a tray, and their
+# memory and first frame on headless sway and Weston.
 #   bash bench/run.sh [--minutes N | --seconds N] [--rounds N] [--hidden-seconds N]
 #                     [--startup-runs N] [--out FILE.json]
 # Builds in $NIMBEX_BENCH_BUILD (default /tmp/nimbex-bench-build). Results go to
@@ -15,7 +16,7 @@ while [ $# -gt 0 ]; do
     case $1 in
     --out) out=$2; shift 2 ;;
     --out=*) out=${1#--out=}; shift ;;
-    -h | --help) sed -n '2,6p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,7p' "$0"; exit 0 ;;
     *) args+=("$1"); shift ;;
     esac
 done
