@@ -5,6 +5,39 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QOpenGLContext>
+
+namespace {
+
+// On Wayland Qt 6.4 loads Mesa's EGL as the first window is shown, only to learn whether it may
+// draw a title bar; the plugin built from app/wayland/ answers that without EGL. Qt takes the
+// integration's name from the environment once, at its first question, and the question is asked
+// here, so the setting lives only for this moment: a browser the About box opens, or any other
+// program started later, keeps its GPU.
+void keepWaylandOnSharedMemory()
+{
+#ifdef NIMBEX_RASTER_BUFFERS
+    const QVersionNumber qt = QLibraryInfo::version();
+    if (QGuiApplication::platformName() != QLatin1String("wayland") || qt.majorVersion() != 6 ||
+        qt.minorVersion() != 4 || qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        return;
+    // Beside the program in the build folder; under lib/ once installed.
+    const QString bin = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {bin + "/plugins", bin + "/../lib/nimbex/plugins"}) {
+        if (!QFileInfo::exists(dir + "/wayland-graphics-integration-client/libnimbex-raster.so"))
+            continue;
+        QCoreApplication::addLibraryPath(dir);
+        qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "nimbex-raster");
+        QOpenGLContext::supportsThreadedOpenGL(); // makes Qt choose its integration now
+        qunsetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
+        return;
+    }
+#endif
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -31,6 +64,7 @@ int main(int argc, char* argv[])
     if (gtkBridgeOff)
         qunsetenv("NO_AT_BRIDGE");
     CommandLine::process(app);
+    keepWaylandOnSharedMemory();
     QApplication::setDesktopFileName(QStringLiteral("nimbex"));
     // The window lives on in the tray while hidden; only Close and Exit end the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -9,12 +9,14 @@ import json
 import math
 import os
 import platform
+import re
 import shutil
 import signal
 import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 # Client pixels of the middle of "Hide to Tray" (button at 56..153 x 304..329).
@@ -429,6 +431,106 @@ def run_tick_bench(tools, outdir, tag):
     return out
 
 
+# ---- Wayland (bench.py --wayland, inside scripts/desktop.sh sway or weston) ----
+
+# Qt's EGL client integration, Mesa's EGL and its drivers. libEGL.so.1 itself is glvnd's
+# dispatcher, which Qt's GUI library links and every Qt program maps, X11 ones too.
+EGL_STACK = ("EGL_mesa", "wayland-egl", "_dri.", "libgbm")
+
+
+def fresh_env(**extra):
+    home = tempfile.mkdtemp(prefix="nimbex-bench-home-")
+    os.makedirs(f"{home}/.config")
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", **extra)
+    # Where the desktop script turns it on for its tests; a desktop turns it on for screen readers.
+    env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
+    return home, env
+
+
+def wayland_first_frame(p):
+    """ms from the fork to the first buffer committed to the program's window, read from its
+    own protocol log (WAYLAND_DEBUG=client), every line stamped as it arrives. On Wayland the
+    window maps with that commit."""
+    home, env = fresh_env(WAYLAND_DEBUG="client")
+    t0 = time.monotonic()
+    proc = subprocess.Popen(p.argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                            stdin=subprocess.DEVNULL)
+    watchdog = threading.Timer(30, proc.kill)
+    watchdog.start()
+    surface, attached, ms = None, False, None
+    try:
+        for line in proc.stderr:
+            if surface is None:
+                m = re.search(rb"-> xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@\d+, "
+                              rb"wl_surface@(\d+)\)", line)
+                surface = m and b"wl_surface@" + m.group(1) + b"."
+            elif b"-> " + surface + b"attach(wl_buffer@" in line:
+                attached = True
+            elif attached and b"-> " + surface + b"commit()" in line:
+                ms = (time.monotonic() - t0) * 1000
+                break
+    finally:
+        watchdog.cancel()
+        proc.terminate()
+        try:
+            proc.communicate(timeout=5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.communicate()
+        shutil.rmtree(home, ignore_errors=True)
+    if ms is None:
+        log(f"{p.label}: no frame seen")
+    return ms
+
+
+def wayland_memory(p):
+    home, env = fresh_env()
+    proc = subprocess.Popen(p.argv, env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+    try:
+        time.sleep(MEMORY_AFTER_S)
+        m = memory(proc.pid)
+        with open(f"/proc/{proc.pid}/maps") as f:
+            m["egl_stack"] = int(any(k in line for line in f for k in EGL_STACK))
+    finally:
+        proc.terminate()
+        proc.wait(10)
+        shutil.rmtree(home, ignore_errors=True)
+    return m
+
+
+def wayland_main(args):
+    """The Wayland rows, printed for bench/run.sh to hand to the X11 run."""
+    progs = [Program("nimbex", "Nimbex", [args.program], "", "tray"),
+             Program("reference", "Reference", [f"{args.tools}/nimbex_reference"], "", "click")]
+    out = {p.key: {"first_frame_ms": []} for p in progs}
+    for p in progs:
+        wayland_first_frame(p)  # warm-up
+    for _ in range(args.startup_runs):
+        for p in progs:
+            out[p.key]["first_frame_ms"].append(wayland_first_frame(p))
+    for p in progs:
+        log(f"{p.label}: memory on {os.environ.get('NIMBEX_DESKTOP')}")
+        out[p.key]["memory"] = wayland_memory(p)
+    # The desktop's own programs share this stdout: the figures are the line marked so.
+    print("wayland-figures " + json.dumps(out), flush=True)
+
+
+def wayland_rows(summary, results):
+    """Adds each desktop's figures (bench/run.sh --wayland-results) to the summary."""
+    for desktop, res in sorted(results.items()):
+        GOALS[f"{desktop}: RSS KiB"] = (35 * 1024, None)
+        GOALS[f"{desktop}: EGL stack mapped"] = (0, None)
+        for key, r in res.items():
+            m = summary.setdefault(key, {})
+            frames = [x for x in r["first_frame_ms"] if x is not None]
+            for name, value in ((f"{desktop}: first frame ms", med(frames)),
+                                (f"{desktop}: RSS KiB", r["memory"]["rss_kib"]),
+                                (f"{desktop}: Private_Dirty KiB", r["memory"]["private_dirty_kib"]),
+                                (f"{desktop}: EGL stack mapped", r["memory"]["egl_stack"])):
+                m[name] = (value, [value])
+
+
 # ---- Report ----
 
 
@@ -583,11 +685,20 @@ def main():
     ap.add_argument("--hidden-seconds", type=float, default=30)
     ap.add_argument("--startup-runs", type=int, default=5)
     ap.add_argument("--rounds", type=int, default=1)
-    ap.add_argument("--out", required=True, help="JSON file to write")
+    ap.add_argument("--out", help="JSON file to write (required but with --wayland)")
     ap.add_argument("--no-clock-steps", action="store_true",
                     help="leave the system clock alone (the clock-set row is skipped)")
     ap.add_argument("--only-clock-steps", action="store_true", help=argparse.SUPPRESS)
+    ap.add_argument("--wayland", action="store_true",
+                    help="measure on the Wayland desktop this runs in; JSON to stdout")
+    ap.add_argument("--wayland-results", nargs="*", default=[], metavar="DESKTOP=FILE",
+                    help="the --wayland runs' output, added to the table")
     args = ap.parse_args()
+    if args.wayland:
+        wayland_main(args)
+        return
+    if not args.out:
+        ap.error("--out is required")
     seconds = args.minutes * 60 if args.minutes else args.seconds
 
     outdir = os.path.splitext(args.out)[0] + ".d"
@@ -648,6 +759,17 @@ def main():
 
     meta["loadavg_end"] = os.getloadavg()
     summary = build_summary(rounds, [p.key for p in progs])
+    wayland = {}
+    for arg in args.wayland_results:
+        desktop, path = arg.split("=", 1)
+        with open(path) as f:
+            lines = [l for l in f if l.startswith("wayland-figures ")]
+        if not lines:
+            log(f"no Wayland figures from {desktop}")
+            continue
+        wayland[desktop] = json.loads(lines[-1].split(" ", 1)[1])
+    wayland_rows(summary, wayland)
+    meta["wayland"] = wayland
     text, verdicts = table(summary, ticks, xidle, args.rounds)
     result = {"meta": meta, "rounds": rounds,
               "summary": {k: {m: v[0] for m, v in s.items()} for k, s in summary.items()},

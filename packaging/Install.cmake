@@ -55,8 +55,9 @@ add_custom_target(nimbex_docs DEPENDS ${_nimbex_gz})
 # Built with the program, so that installing after `--target nimbex` finds them.
 add_dependencies(nimbex nimbex_docs)
 
-# No libraries of our own are installed, so the $ORIGIN search path Qt's project setup adds
-# would only let a stray library next to the binary shadow the system's Qt.
+# No libraries of our own are installed (the one plugin is loaded by Qt, not linked), so the
+# $ORIGIN search path Qt's project setup adds would only let a stray library next to the binary
+# shadow the system's Qt.
 set_target_properties(nimbex PROPERTIES INSTALL_RPATH "")
 install(TARGETS nimbex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # A stripped install (cpack, `cmake --install --strip`) also drops the compiler's version notes
@@ -69,6 +70,13 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_STRIP}\" STREQUAL \"\"
         COMMAND_ERROR_IS_FATAL ANY)
 endif()")
 install(FILES "${_nimbex_out}/nimbex.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+# The Wayland buffer plugin, where main.cpp looks for it: ../lib/nimbex/plugins from the program.
+if(TARGET nimbex_raster_buffers)
+    set_target_properties(nimbex_raster_buffers PROPERTIES INSTALL_RPATH "")
+    install(TARGETS nimbex_raster_buffers
+            LIBRARY DESTINATION "lib/nimbex/plugins/wayland-graphics-integration-client")
+endif()
 
 install(FILES "${_nimbex_pkg}/nimbex.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 

@@ -1,6 +1,7 @@
 # A Debian package of the installed tree: `cpack -G DEB` in the build folder, or
-# scripts/package.sh. The Qt libraries in Depends come from dpkg-shlibdeps on the binary; the
-# fonts are looked up by family at run time, so no linker knows about them.
+# scripts/package.sh. The Qt libraries in Depends come from dpkg-shlibdeps on the binary and the
+# Wayland buffer plugin (which links libQt6WaylandClient); the fonts are looked up by family at
+# run time, so no linker knows about them.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "nimbex")
 set(CPACK_PACKAGE_VENDOR "Vantrel")

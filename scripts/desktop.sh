@@ -41,6 +41,9 @@ if [ -z "${NIMBEX_DESKTOP_WORK:-}" ]; then
         set -- "$work/$(basename "$1")" "${@:2}"
         if [ -n "${NIMBEX_BINARY:-}" ]; then
             cp "$NIMBEX_BINARY" "$work/"
+            # Its plugins (Wayland buffers without EGL) are looked up beside it.
+            plugins="$(dirname "$NIMBEX_BINARY")/plugins"
+            [ -d "$plugins" ] && cp -r "$plugins" "$work/"
             NIMBEX_BINARY="$work/$(basename "$NIMBEX_BINARY")"
             export NIMBEX_BINARY
         fi

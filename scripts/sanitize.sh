@@ -15,6 +15,9 @@ cmake --build "$build"
 # The end-to-end tests preload libfaketime to fake the clock, ahead of ASan's runtime; ASan's
 # link-order check would refuse that, and the suite runs clean with it switched off.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:verify_asan_link_order=0
+# Whole stacks for every allocation, through Qt's and the system's libraries that have no frame
+# pointers, so the suppressions in packaging/lsan.supp can name the library that owns a leak.
+ASAN_OPTIONS+=:fast_unwind_on_malloc=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Leaks inside system libraries only; see the file for why each is there.
 export LSAN_OPTIONS=suppressions=$root/packaging/lsan.supp:print_suppressions=0

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -166,6 +167,40 @@ void watchRightDoubleClicks()
         qApp));
 }
 
+// Docking in an XEmbed area, or registering with a StatusNotifierItem host, takes round trips
+// that the window's first frame need not wait for: the icon of a window still to be shown shows
+// once the window has painted, or after a second if it never does.
+class ShowAfterFirstFrame : public QObject
+{
+public:
+    ShowAfterFirstFrame(QSystemTrayIcon* icon, QWidget* owner) : QObject(icon), m_owner(owner)
+    {
+        owner->installEventFilter(this);
+        QTimer::singleShot(1000, this, &ShowAfterFirstFrame::show);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) // shown once the frame is out
+            QTimer::singleShot(0, this, &ShowAfterFirstFrame::show);
+        return false;
+    }
+
+private:
+    void show()
+    {
+        if (m_owner)
+            m_owner->removeEventFilter(this);
+        if (!m_shown)
+            static_cast<QSystemTrayIcon*>(parent())->show();
+        m_shown = true;
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_owner;
+    bool m_shown = false;
+};
+
 int add(const NOTIFYICONDATA& record)
 {
     QWidget* owner = ShellTray::window(record.hWnd);
@@ -196,8 +231,10 @@ int add(const NOTIFYICONDATA& record)
     else if (possible) // an XEmbed area
         watchRightDoubleClicks();
     // Qt shows the icon as soon as a notification area appears, even if there is none yet.
-    if (possible)
+    if (possible && owner->isVisible())
         icon->show();
+    else if (possible)
+        new ShowAfterFirstFrame(icon, owner);
     return possible && QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0;
 }
 
