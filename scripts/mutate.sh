@@ -96,9 +96,6 @@ fault "Hide to Tray hides where no tray could bring it back" app/frmNimbex.cpp \
     'tst_frmnimbex|e2e_face'
 fault "a hidden window left off the task bar when the tray goes" app/frmNimbex.cpp \
     'showMinimized();' 'hide();' tst_frmnimbex
-fault "the size limits stay lifted after a compositor refuses" app/WindowStates.cpp \
-    '!(now & Qt::WindowMinimized) && sizeLimitsLifted()) {' \
-    '!(now & Qt::WindowMinimized) && (oldState & Qt::WindowMaximized)) {' 'e2e_face_sway'
 
 # ---- The store ----
 fault "a key in another case read as the key" settings/ConfFile.cpp \
