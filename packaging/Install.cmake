@@ -60,23 +60,27 @@ add_dependencies(nimbex nimbex_docs)
 # shadow the system's Qt.
 set_target_properties(nimbex PROPERTIES INSTALL_RPATH "")
 install(TARGETS nimbex RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-# A stripped install (cpack, `cmake --install --strip`) also drops the compiler's version notes
-# in .comment and .note, as Debian's own packaging does; nothing reads them at run time.
-set(_nimbex_bin "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:nimbex>")
-install(CODE "if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_STRIP}\" STREQUAL \"\")
-    execute_process(
-        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${_nimbex_bin}\"
-        COMMAND_ERROR_IS_FATAL ANY)
-endif()")
-install(FILES "${_nimbex_out}/nimbex.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+set(_nimbex_stripped "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:nimbex>")
 
 # The Wayland buffer plugin, where main.cpp looks for it: ../lib/nimbex/plugins from the program.
 if(TARGET nimbex_raster_buffers)
+    set(_nimbex_plugins "lib/nimbex/plugins/wayland-graphics-integration-client")
     set_target_properties(nimbex_raster_buffers PROPERTIES INSTALL_RPATH "")
-    install(TARGETS nimbex_raster_buffers
-            LIBRARY DESTINATION "lib/nimbex/plugins/wayland-graphics-integration-client")
+    install(TARGETS nimbex_raster_buffers LIBRARY DESTINATION "${_nimbex_plugins}")
+    list(APPEND _nimbex_stripped "${_nimbex_plugins}/$<TARGET_FILE_NAME:nimbex_raster_buffers>")
 endif()
+
+# A stripped install (cpack, `cmake --install --strip`) also drops the compiler's version notes
+# in .comment and .note, as Debian's own packaging does; nothing reads them at run time.
+foreach(_file ${_nimbex_stripped})
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_STRIP}\" STREQUAL \"\")
+    execute_process(
+        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${_file}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()")
+endforeach()
+install(FILES "${_nimbex_out}/nimbex.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 install(FILES "${_nimbex_pkg}/nimbex.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 
