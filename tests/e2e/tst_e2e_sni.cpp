@@ -16,27 +16,36 @@ private slots:
 
 namespace {
 
-// gdbus call on the registered item's bus name, or on the watcher's before it. GNOME's watcher
-// lists an item as "name@path", the others as "name/path".
-QString call(const QString& path, const QString& method, const QStringList& arguments)
+QString gdbus(const QString& bus, const QString& path, const QString& method,
+              const QStringList& arguments)
 {
-    const QString items = QString::fromUtf8(
-        E2e::run("gdbus", {"call", "-e", "-d", "org.kde.StatusNotifierWatcher", "-o",
-                           "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
-                           "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"}));
-    const QString item = QRegularExpression("'([^'/@]+)").match(items).captured(1);
-    if (path.isEmpty() || item.isEmpty())
-        return item;
-    return QString::fromUtf8(
-        E2e::run("gdbus", QStringList{"call", "-e", "-d", item, "-o", path, "-m", method, "--"} +
-                              arguments));
+    return QString::fromUtf8(E2e::run(
+        "gdbus", QStringList{"call", "-e", "-d", bus, "-o", path, "-m", method, "--"} + arguments));
+}
+
+// The bus name of the item the program with this pid registered. GNOME's watcher lists an item
+// as "name@path", the others as "name/path", and may still list the item of a program that has
+// just ended.
+QString itemOf(qint64 pid)
+{
+    const QString items = gdbus("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                "org.freedesktop.DBus.Properties.Get",
+                                {"org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
+    for (const auto& m : QRegularExpression("'([^'/@]+)").globalMatch(items)) {
+        const QString owner =
+            gdbus("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                  "org.freedesktop.DBus.GetConnectionUnixProcessID", {m.captured(1)});
+        if (owner == QStringLiteral("(uint32 %1,)\n").arg(pid))
+            return m.captured(1);
+    }
+    return {};
 }
 
 } // namespace
 
 void tst_E2eSni::hiddenWindow_data()
 {
-    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("action");
     QTest::newRow("Activate restores") << "Activate";
     QTest::newRow("ContextMenu shows no window") << "ContextMenu";
     QTest::newRow("menu Show restores") << "Show";
@@ -44,16 +53,21 @@ void tst_E2eSni::hiddenWindow_data()
 
 void tst_E2eSni::hiddenWindow()
 {
-    QFETCH(QString, item);
+    QFETCH(QString, action);
     App app;
     const QRect client = app.window();
     QVERIFY(!client.isNull());
-    QTRY_VERIFY2(!call({}, {}, {}).isEmpty(), "no item registered");
+    QString item;
+    QTRY_VERIFY2(!(item = itemOf(app.process().processId())).isEmpty(), "no item registered");
+    const auto call = [&item](const QString& path, const QString& method,
+                              const QStringList& arguments) {
+        return gdbus(item, path, method, arguments);
+    };
     QVERIFY(app.press(client, "Hide to Tray"));
     QTRY_VERIFY(app.window("^Nimbex - ", 0).isNull());
 
-    if (item == "Activate" || item == "ContextMenu") {
-        QVERIFY(!call("/StatusNotifierItem", "org.kde.StatusNotifierItem." + item, {"0", "0"})
+    if (action == "Activate" || action == "ContextMenu") {
+        QVERIFY(!call("/StatusNotifierItem", "org.kde.StatusNotifierItem." + action, {"0", "0"})
                      .isNull());
     } else {
         const QString menu =
@@ -68,13 +82,13 @@ void tst_E2eSni::hiddenWindow()
              QRegularExpression("<\\((\\d+), \\{[^}]*'label': <'([^']*)'>")
                  .globalMatch(call(menu, "com.canonical.dbusmenu.GetLayout", {"0", "-1", "[]"}))) {
             labels << m.captured(2).remove('_');
-            if (labels.last() == item)
+            if (labels.last() == action)
                 id = m.captured(1);
         }
         QCOMPARE(labels, QStringList({"Show", "Options", "Exit"}));
         call(menu, "com.canonical.dbusmenu.Event", {id, "clicked", "<0>", "0"});
     }
-    if (item == "ContextMenu") {
+    if (action == "ContextMenu") {
         // A menu with no window on screen to hang from must not become a window filling the
         // screen; away from the pointer, the desktop shows. Where the desktop lends no
         // screenshots, the accessibility bus shows no window of the program's.
