@@ -24,8 +24,7 @@
 
 namespace {
 
-// Twips of the design.
-constexpr double clientWidth = 7650, clientHeight = 5085;
+using FaceDesign::clientHeight, FaceDesign::clientWidth;
 using FaceDesign::frameHeight, FaceDesign::frameWidth;
 using FaceDesign::frameLeft, FaceDesign::frameNormalTop;
 

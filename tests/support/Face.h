@@ -7,9 +7,10 @@
 #include <QString>
 #include <QTime>
 
+// A copy of the face's design kept apart from the program's (app/FaceDesign.h) on purpose: a check
+// that read the program's tables could never disagree with the program.
 // The face as designed, for every suite that looks at it: each lamp, the bit label over it and
-// where the lamp stands in the face, in twips. Written out here on purpose, apart from the
-// program's own tables: a check that read them could never disagree with the program.
+// where the lamp stands in the face, in twips.
 namespace Face {
 
 struct LampRow

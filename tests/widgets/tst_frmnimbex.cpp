@@ -34,26 +34,31 @@ struct TestClock : Clock
 const QColor white(255, 255, 255), blue(0, 0, 255), orange(255, 128, 0);
 const QColor windowText(40, 90, 160); // a scheme whose window text is not black
 
+QLabel* label(const QWidget& w, const char* name)
+{
+    return w.findChild<QLabel*>(QLatin1String(name));
+}
+
 // Every lamp as painted, filled to its designed edges with the lit colour where the time lights
 // it and white elsewhere, its bit label saying the same; every label in its designed place.
 void checkFace(frmNimbex& w, QTime t, const QColor& lit)
 {
     const QImage face = w.grab().toImage();
     const auto placed = [&](const char* name, const QRect& design) {
-        const auto* label = w.findChild<QLabel*>(QLatin1String(name));
-        QCOMPARE(QRect(label->mapTo(&w, QPoint()), label->size()), design);
+        const QLabel* l = label(w, name);
+        QCOMPARE(QRect(l->mapTo(&w, QPoint()), l->size()), design);
     };
     for (const Face::LampRow& row : Face::lamps) {
         const bool on = Face::isLit(row, t);
         QVERIFY2(Face::lampShows(face, row, on ? lit : white), row.lamp);
-        QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.bit))->text(), on ? "1" : "0");
+        QCOMPARE(label(w, row.bit)->text(), on ? "1" : "0");
         placed(row.bit, Face::place(row.left, row.top + Face::bitLabelDrop, Face::lampWidth,
                                     Face::labelHeight));
     }
     for (const Face::LabelRow& row : Face::cheatLabels) {
         placed(row.name, Face::place(row.left, row.top, row.width, Face::labelHeight));
         if (row.caption)
-            QCOMPARE(w.findChild<QLabel*>(QLatin1String(row.name))->text(), row.caption);
+            QCOMPARE(label(w, row.name)->text(), row.caption);
     }
 }
 
@@ -171,9 +176,8 @@ void tst_frmNimbex::tick()
     w.Timer1_Timer();
     checkFace(w, time, lit);
     QString readout; // H2 H1 M2 M1 S2 S1
-    const ClockFace& f = *w.Frame1;
-    for (QLabel* digit : {f.lblh2, f.lblh1, f.lblm2, f.lblm1, f.lbls2, f.lbls1})
-        readout += digit->text();
+    for (const char* digit : {"lblh2", "lblh1", "lblm2", "lblm1", "lbls2", "lbls1"})
+        readout += label(w, digit)->text();
     QCOMPARE(readout, time.toString("hhmmss"));
     QCOMPARE(w.Frame1->accessibleName(), time.toString("hh:mm:ss"));
 }
@@ -189,7 +193,7 @@ void tst_frmNimbex::startsWithTheStoredChoices()
     // The first tick of the timer, with nothing opened before it.
     QVERIFY(QSignalSpy(m_w->Timer1, &SecondTimer::Timer).wait(10000));
     checkFace(*m_w, m_clock.time, orange);
-    QVERIFY(m_w->Frame1->lblh2->isVisible() && m_w->Frame1->lblh22->isVisible());
+    QVERIFY(label(*m_w, "lblh2")->isVisible() && label(*m_w, "lblh22")->isVisible());
     // The buttons in their row, met by the Tab key in the designed order from the first focus.
     m_w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
@@ -214,10 +218,10 @@ void tst_frmNimbex::savedChoiceReachesTheClock()
     d->Option3->click();
     d->Command1->click();
     w.Timer1_Timer();
-    QVERIFY(!w.Frame1->lblh22->isVisible());
+    QVERIFY(!label(w, "lblh22")->isVisible());
     w.File->Options->trigger();
     w.Timer1_Timer();
-    QVERIFY(!w.Frame1->lblh2->isVisible() && w.Frame1->lblh22->isVisible());
+    QVERIFY(!label(w, "lblh2")->isVisible() && label(w, "lblh22")->isVisible());
     QCOMPARE(w.litColor(), QColor(255, 128, 0));
 }
 
