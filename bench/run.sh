@@ -27,9 +27,7 @@ fi
 out=$(realpath -m "$out")
 mkdir -p "$(dirname "$out")"
 
-bash "$root/scripts/deps.sh" cmake ninja-build g++ qt6-base-dev libbenchmark-dev \
-    libx11-dev libxdamage-dev libxfixes-dev xvfb openbox trayer xdotool x11-utils x11-apps \
-    fonts-wine python3 qt6-wayland sway waybar weston dbus-daemon libglib2.0-bin at-spi2-core
+bash "$root/scripts/deps.sh" --bench
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"

@@ -9,7 +9,7 @@ if [ "${1:-}" = --run ]; then
     bash "$root/scripts/deps.sh" --run
     targets=(--target nimbex)
 else
-    bash "$root/scripts/deps.sh"
+    bash "$root/scripts/deps.sh" --all
     targets=()
 fi
 echo "Building in $build"

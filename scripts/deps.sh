@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing, through sudo when not root. Only what a list
-# names is installed, not what Debian merely recommends: each list is the least its job needs.
-#   deps.sh              everything: building, running, the virtual display and the test suite
-#   deps.sh --build      building the clock
-#   deps.sh --run        building and running it at a desktop (start.sh with a display)
-#   deps.sh --headless   start.sh without a display: a virtual one and a screenshot
-#   deps.sh --test       the suite's desktops and tools
-#   deps.sh --package    building the Debian package (scripts/package.sh, with --build)
-#   deps.sh --package-test  checking it (packaging/test-package.sh)
-#   deps.sh PKG...       just those packages
-# Lists and packages can be mixed, as in `deps.sh --run --headless`. Apt's whole output goes to
-# a log file, printed in full only when apt fails.
+# The one list of the Debian packages the scripts need, in named groups, and their installer: what
+# is missing is installed, through sudo when not root. Only what a group names is installed, not
+# what Debian merely recommends: each group is the least its job needs.
+#   deps.sh [--GROUP | PKG]...   installs what is missing of those groups and packages
+#   deps.sh --list GROUP...      prints their packages, one a line, and installs nothing
+#   deps.sh                      the same as deps.sh --all
+# The groups:
+#   build         building the clock
+#   run           building and running it at a desktop (start.sh with a display)
+#   headless      start.sh without a display: a virtual one and a screenshot
+#   desktop       the desktops scripts/desktop.sh starts for the suite
+#   test          those and the suite's tools
+#   all           build, run, headless and test: building and the whole suite
+#   desktops      GNOME, KDE Plasma and LXQt for scripts/desktops.sh (about 1 GB)
+#   bench         bench/run.sh: run, headless, desktop and the benchmark's own tools
+#   fuzz          scripts/fuzz.sh: build, and clang with libFuzzer
+#   stress        scripts/stress.sh's CPU hogs
+#   package       building the Debian package (scripts/package.sh, with build)
+#   package-test  checking it (packaging/test-package.sh)
+#   fresh-root    a fresh Debian 12 root (scripts/minbase.sh)
+# Apt's whole output goes to a log file, printed in full only when apt fails.
 set -euo pipefail
 
 # Compiler, build tools and the Qt development files; they bring the Qt libraries along.
@@ -24,41 +33,73 @@ run=(
 )
 # A bare virtual X display, a wait for the clock's window and a screenshot of it.
 headless=(xvfb xdotool imagemagick)
-# The suite's desktops and tools, beside the virtual display above. One package a line.
-test=(
+# The suite's desktops, beside the virtual display above. One package a line.
+desktop=(
     openbox         # a window manager on the virtual display
     x11-utils       # xprop, xwininfo
     trayer          # an XEmbed tray host
-    faketime        # fixed and fast times of day
     dbus-daemon     # a session bus of its own for every desktop
-    libglib2.0-bin  # gdbus, which drives the StatusNotifier tray
+    libglib2.0-bin  # gdbus, which asks for the StatusNotifier tray and the accessibility bus
     xfce4-panel     # a StatusNotifier tray on X11
     sway            # Wayland
     waybar          # its tray
-    grim            # its screenshots
-    wtype           # its keys
     weston          # a strict Wayland compositor with no tray
     at-spi2-core    # the accessibility bus, which drives the clock where no keys reach it
-    python3-pyatspi # its Python client
+)
+# The suite's tools on them.
+test=(
+    faketime        # fixed and fast times of day
+    grim            # sway's screenshots
+    wtype           # sway's keys
+    python3-pyatspi # the accessibility bus's Python client
     groff-base      # groff, which checks the manual page
 )
+# The big desktops: GNOME with the AppIndicator tray and Xwayland, KDE Plasma on X11 and on
+# Wayland (Plasma itself needs Qt 5's Wayland plugin), LXQt's panel.
+desktops=(gnome-shell gnome-shell-extension-appindicator xwayland kwin-x11 kwin-wayland
+    plasma-workspace plasma-desktop kactivitymanagerd qtwayland5 lxqt-panel)
+# The benchmark's own: Google Benchmark, Xlib with DAMAGE for its tools, xclock to compare with.
+bench=(libbenchmark-dev libx11-dev libxdamage-dev libxfixes-dev x11-apps python3)
+fuzz=(clang-14 libclang-rt-14-dev)
+stress=(stress-ng)
 # Building the Debian package: dpkg-buildflags and dpkg-shlibdeps, and the file and strip cpack
 # calls on the binary.
 package=(dpkg-dev file binutils)
 # Checking it, beside the virtual display: Debian's own checker, hardening-check, and a fresh
 # root to install it in.
 package_test=(lintian devscripts debootstrap)
+fresh_root=(debootstrap)
 
 packages=()
-(($#)) || set -- --build --run --headless --test
+add() { # group: onto packages go its own list and the groups it builds on
+    case $1 in
+    build) packages+=("${build[@]}") ;;
+    run) add build && packages+=("${run[@]}") ;;
+    headless) packages+=("${headless[@]}") ;;
+    desktop) packages+=("${desktop[@]}") ;;
+    test) add desktop && packages+=("${test[@]}") ;;
+    all) add run && add headless && add test ;;
+    desktops) packages+=("${desktops[@]}") ;;
+    bench) add run && add headless && add desktop && packages+=("${bench[@]}") ;;
+    fuzz) add build && packages+=("${fuzz[@]}") ;;
+    stress) packages+=("${stress[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    package-test) packages+=("${package_test[@]}") ;;
+    fresh-root) packages+=("${fresh_root[@]}") ;;
+    *) echo "deps.sh: no group $1" >&2; exit 2 ;;
+    esac
+}
+
+if [ "${1:-}" = --list ]; then
+    shift
+    for g in "$@"; do add "$g"; done
+    printf '%s\n' "${packages[@]}" | awk '!seen[$0]++'
+    exit 0
+fi
+(($#)) || set -- --all
 for a in "$@"; do
     case $a in
-    --build) packages+=("${build[@]}") ;;
-    --run) packages+=("${build[@]}" "${run[@]}") ;;
-    --headless) packages+=("${headless[@]}") ;;
-    --test) packages+=("${test[@]}") ;;
-    --package) packages+=("${package[@]}") ;;
-    --package-test) packages+=("${package_test[@]}") ;;
+    --*) add "${a#--}" ;;
     -*) echo "deps.sh: unknown option $a" >&2; exit 2 ;;
     *) packages+=("$a") ;;
     esac

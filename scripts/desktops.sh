@@ -5,9 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build-desktops}
-bash "$root/scripts/deps.sh"
-bash "$root/scripts/deps.sh" gnome-shell gnome-shell-extension-appindicator xwayland \
-    kwin-x11 kwin-wayland plasma-workspace plasma-desktop kactivitymanagerd qtwayland5 lxqt-panel
+bash "$root/scripts/deps.sh" --all --desktops
 cmake -S "$root" -B "$build" -G Ninja -DNIMBEX_BIG_DESKTOPS=ON >/dev/null
 cmake --build "$build"
 cd "$build"

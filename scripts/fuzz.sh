@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build-fuzz}
 seconds=${1:-60}
-bash "$root/scripts/deps.sh" --build clang-14 libclang-rt-14-dev
+bash "$root/scripts/deps.sh" --fuzz
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIMBEX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target fuzz_texts

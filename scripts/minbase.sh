@@ -8,7 +8,7 @@ cache=${NIMBEX_CHROOT_CACHE:-/var/tmp/nimbex-pkgtest}
 base="$cache/bookworm-minbase.tar"
 mkdir -p "$cache/archives/partial"
 if [ ! -f "$base" ]; then
-    bash "$root/scripts/deps.sh" debootstrap >&2
+    bash "$root/scripts/deps.sh" --fresh-root >&2
     echo "debootstrap of a minimal Debian 12 into $base (first run only, a few minutes)" >&2
     # The same archive this machine's apt uses.
     mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true)

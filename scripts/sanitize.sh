@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build-asan}
-bash "$root/scripts/deps.sh"
+bash "$root/scripts/deps.sh" --all
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIMBEX_SANITIZE=ON \
     -DNIMBEX_PORTABLE_TIMER=ON >/dev/null
 cmake --build "$build"

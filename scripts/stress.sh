@@ -6,7 +6,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NIMBEX_BUILD_DIR:-$root/build}
 runs=${1:-10}
-bash "$root/scripts/deps.sh" stress-ng || echo "stress-ng is missing: two shell loops stand in"
+bash "$root/scripts/deps.sh" --stress || echo "stress-ng is missing: two shell loops stand in"
 bash "$root/scripts/build.sh" >/dev/null || exit 1
 mkdir -p "$build/stress"
 

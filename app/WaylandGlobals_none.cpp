@@ -1,0 +1,7 @@
+#include "app/WaylandGlobals.h"
+
+// Built without wayland-client (-DNIMBEX_WAYLAND=OFF): no compositor is ever asked.
+QStringList WaylandGlobals::names()
+{
+    return {};
+}
