@@ -37,7 +37,8 @@ cmake --build "$build"
 # they and the script run from a copy it can read, and the figures come back on stdout.
 wl=$(mktemp -d)
 trap 'rm -rf "$wl"' EXIT
-cp -r "$here/bench.py" "$build/nimbex/nimbex" "$build/nimbex/plugins" "$build/nimbex_reference" "$wl/"
+cp -r "$here/bench.py" "$here/measure" "$build/nimbex/nimbex" "$build/nimbex/plugins" \
+    "$build/nimbex_reference" "$wl/"
 chmod -R a+rX "$wl"
 wayland=()
 for desktop in sway weston; do

@@ -1,28 +1,41 @@
 #include "RefFace.h"
 
+#include "ui/Twips.h"
+
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <array>
+#include <tuple>
 
 namespace {
 
-struct Column
+// The clock's lamps where its normal view shows them, in the order of the bits: seconds units
+// first, weights up, hours tens last.
+const std::array<QRect, RefFace::lampCount>& lampRects()
 {
-    int left;
-    int lamps; // weights 1, 2, 4, 8 from the bottom up
-};
-
-// Hours tens, hours units, minutes tens, minutes units, seconds tens, seconds units.
-constexpr std::array<Column, 6> columns{
-    {{64, 2}, {128, 4}, {192, 3}, {256, 4}, {320, 3}, {384, 4}}};
-constexpr int lampWidth = 57, lampHeight = 49, rowPitch = 56, bottomRow = 208;
+    static const auto rects = [] {
+        std::array<FaceDesign::Lamp, RefFace::lampCount> lamps;
+        std::copy(std::begin(FaceDesign::lamps), std::end(FaceDesign::lamps), lamps.begin());
+        std::sort(lamps.begin(), lamps.end(), [](const auto& a, const auto& b) {
+            return std::tuple(a.field, a.digit, a.weight) < std::tuple(b.field, b.digit, b.weight);
+        });
+        std::array<QRect, RefFace::lampCount> r;
+        for (int i = 0; i < RefFace::lampCount; ++i)
+            r[i] = Twips::rect(FaceDesign::frameLeft + lamps[i].left,
+                               FaceDesign::frameNormalTop + lamps[i].top, FaceDesign::lampWidth,
+                               FaceDesign::lampHeight);
+        return r;
+    }();
+    return rects;
+}
 
 } // namespace
 
 RefFace::RefFace(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Reference clock"));
-    setFixedSize(510, 339);
+    setFixedSize(Twips::size(FaceDesign::clientWidth, FaceDesign::clientHeight));
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
@@ -48,14 +61,7 @@ quint32 RefFace::bitsFor(const QTime& time)
 
 QRect RefFace::lampRect(int bit)
 {
-    for (int field = 2; field >= 0; --field) {
-        for (int c : {2 * field + 1, 2 * field}) {
-            if (bit < columns[c].lamps)
-                return {columns[c].left, bottomRow - bit * rowPitch, lampWidth, lampHeight};
-            bit -= columns[c].lamps;
-        }
-    }
-    return {};
+    return lampRects()[bit];
 }
 
 void RefFace::showTime(const QTime& time)

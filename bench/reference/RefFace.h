@@ -1,16 +1,19 @@
 #pragma once
 
+#include "app/FaceDesign.h"
+
 #include <QTime>
 #include <QWidget>
 
-// The yardstick: the same face size as the clock, twenty lamps painted straight from the bits of
-// HH:MM:SS, nothing else. Whatever the clock spends beyond this is its own.
+// The yardstick: a window of the clock's size with its twenty lamps where the clock has them
+// (FaceDesign), painted straight from the bits of HH:MM:SS, nothing else. Whatever the clock
+// spends beyond this is its own.
 class RefFace : public QWidget
 {
 public:
     explicit RefFace(QWidget* parent = nullptr);
 
-    static constexpr int lampCount = 20;
+    static constexpr int lampCount = FaceDesign::lampCount;
 
     // Lamps lit for a time of day, one bit per lamp: seconds units first, hours tens last.
     static quint32 bitsFor(const QTime& time);

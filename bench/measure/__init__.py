@@ -1,0 +1,1 @@
+"""The benchmark's tools, one module each; bench.py puts them together."""
