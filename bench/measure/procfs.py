@@ -59,21 +59,21 @@ def rates(a, b):
     }
 
 
+def proc_fields(path, names):
+    """The number on each named line of a /proc file, under the name given for it."""
+    out = {}
+    with open(path) as f:
+        for line in f:
+            key = line.split(":", 1)[0]
+            if key in names:
+                out[names[key]] = int(line.split()[1])
+    return out
+
+
 def memory(pid):
-    m = {}
-    with open(f"/proc/{pid}/status") as f:
-        for line in f:
-            if line.startswith("VmRSS:"):
-                m["rss_kib"] = int(line.split()[1])
-            elif line.startswith("Threads:"):
-                m["threads"] = int(line.split()[1])
-    with open(f"/proc/{pid}/smaps_rollup") as f:
-        for line in f:
-            if line.startswith("Pss:"):
-                m["pss_kib"] = int(line.split()[1])
-            elif line.startswith("Private_Dirty:"):
-                m["private_dirty_kib"] = int(line.split()[1])
-    return m
+    return {**proc_fields(f"/proc/{pid}/status", {"VmRSS": "rss_kib", "Threads": "threads"}),
+            **proc_fields(f"/proc/{pid}/smaps_rollup",
+                          {"Pss": "pss_kib", "Private_Dirty": "private_dirty_kib"})}
 
 
 def find_xserver():
