@@ -14,7 +14,7 @@ inline constexpr int clientWidth = 7650, clientHeight = 5085;
 inline constexpr int frameLeft = 840, frameDesignTop = 240, frameNormalTop = 360;
 inline constexpr int frameWidth = 6735, frameHeight = 4695;
 
-// Every caption on the face but the buttons' is in Tahoma bold of this size.
+// Captions are in Tahoma bold: the labels' of the first size, the buttons' of the second.
 inline constexpr double faceFontPoints = 20.25, buttonFontPoints = 8.25;
 
 // The fields of the time, in the order the tick walks them.

@@ -12,7 +12,7 @@ def _twips():
     """Every integer constant and every button of the design, and the twips in a pixel."""
     with open(os.path.join(ROOT, "app", "FaceDesign.h")) as f:
         text = f.read()
-    values = {name: int(v) for name, v in re.findall(r"\b(\w+) = (\d+)\b", text)}
+    values = {name: int(v) for name, v in re.findall(r"\b(\w+) = (\d+)[,;]", text)}
     for name, left in re.findall(r"Button (\w+)\{\"\w+\", \"[^\"]*\", (\d+)\}", text):
         values[name] = int(left)
     with open(os.path.join(ROOT, "ui", "Twips.h")) as f:
