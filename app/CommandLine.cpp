@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 
@@ -16,21 +17,62 @@ struct Parser : QCommandLineParser
     const QCommandLineOption version = addVersionOption();
 };
 
-} // namespace
+// The options the application takes off the command line for Qt, as Qt 6.4 does on Linux (the
+// last ones of each list only on X11), written with "-" or "--". One with a value takes the next
+// argument, if there is one; the joined ones may also carry it after "=".
+const char* const qtOptionsWithValue[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "session",
+                                          "style",
+                                          "stylesheet",
+                                          "qmljsdebugger",
+                                          "display",
+                                          "geometry",
+                                          "title",
+                                          "name",
+                                          "icon",
+                                          "visual"};
+const char* const qtJoinedOptions[] = {"style", "stylesheet", "qmljsdebugger"};
+const char* const qtFlags[] = {"reverse", "widgetcount", "testability",
+                               "qdevel",  "nograb",      "dograb"};
 
-bool CommandLine::asksOnly(int argc, char* argv[])
+template <std::size_t n> bool among(QStringView name, const char* const (&names)[n])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    // Anything not understood here may be one of Qt's own options; the application takes those
-    // off before process() sees the rest.
-    Parser parser;
-    return parser.parse(arguments) && (parser.isSet(parser.help) || parser.isSet(parser.version));
+    return std::any_of(names, names + n, [&](const char* q) { return name == QLatin1String(q); });
 }
 
-void CommandLine::process(const QCoreApplication& app)
+// The arguments as the clock's own parser would see them once the application has taken Qt's.
+QStringList ownArguments(int argc, char* argv[])
 {
+    QStringList own;
+    for (int i = 0; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const QStringView name = QStringView(arg).mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+        const bool option = i > 0 && arg.startsWith(QLatin1Char('-'));
+        if (option && among(name, qtOptionsWithValue) && i + 1 < argc)
+            ++i;
+        else if (!option ||
+                 !(among(name, qtFlags) ||
+                   (name.contains(u'=') && among(name.first(name.indexOf(u'=')), qtJoinedOptions))))
+            own << arg;
+    }
+    return own;
+}
+
+} // namespace
+
+void CommandLine::process(int argc, char* argv[])
+{
+    const QStringList arguments = ownArguments(argc, argv);
     Parser parser;
-    parser.process(app);
+    if (parser.parse(arguments) && !parser.isSet(parser.help) && !parser.isSet(parser.version))
+        return;
+    // The help text names the program from the application's own arguments.
+    QCoreApplication app(argc, argv);
+    parser.process(arguments);
 }

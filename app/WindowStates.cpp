@@ -1,9 +1,6 @@
 #include "app/WindowStates.h"
 
-#include "app/WaylandGlobals.h"
-
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,15 +9,10 @@ namespace {
 // How long a window manager may take to maximise before "Full Screen" is taken as refused.
 constexpr int maximiseWaitMs = 1500;
 
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 } // namespace
 
-WindowStates::WindowStates(QWidget* window, QSize normalSize)
-    : QObject(window), m_window(window), m_normalSize(normalSize)
+WindowStates::WindowStates(QWidget* window, QSize normalSize, const Desktop& desktop)
+    : QObject(window), m_window(window), m_normalSize(normalSize), m_desktop(desktop)
 {
     m_window->setFixedSize(m_normalSize);
     m_window->installEventFilter(this);
@@ -76,7 +68,8 @@ void WindowStates::restoreNormalSize()
 {
     // A Wayland compositor disconnects a client whose surface is not the size of the maximised
     // state it configured; the normal size waits until it configures another state.
-    m_normalSizePending = onWayland() && m_configuredMaximised;
+    m_normalSizePending =
+        m_desktop.windowSystem == Desktop::WindowSystem::Wayland && m_configuredMaximised;
     if (!m_normalSizePending)
         applyNormalSize();
 }
@@ -114,7 +107,7 @@ void WindowStates::allowMaximise(bool allow)
     // follow the maximise button; the normal view has none, so it is offered only meanwhile.
     // Set on the native window alone: a widget whose flags change is hidden and shown again.
     QWindow* native = m_window->windowHandle();
-    if (native && QGuiApplication::platformName() == QLatin1String("xcb") &&
+    if (native && m_desktop.windowSystem == Desktop::WindowSystem::X11 &&
         native->flags().testFlag(Qt::WindowMaximizeButtonHint) != allow)
         native->setFlag(Qt::WindowMaximizeButtonHint, allow);
 }
@@ -152,24 +145,4 @@ bool WindowStates::eventFilter(QObject* watched, QEvent* event)
             applyNormalSize();
     }
     return QObject::eventFilter(watched, event);
-}
-
-bool WindowStates::minimisedCanComeBack()
-{
-    // On X11 task bars and window lists are the rule, and with no window manager at all a
-    // minimised window simply stays on screen.
-    if (!onWayland())
-        return true;
-    // A Wayland compositor either hands its window list to task bars (wlroots', KDE's), or is
-    // the desktop shell itself with a switcher and an overview of every window (GNOME's). One
-    // with neither (Weston) has no way back from a minimised window.
-    static const bool wayBack = [] {
-        const QStringList globals = WaylandGlobals::names();
-        for (const char* name :
-             {"zwlr_foreign_toplevel_manager_v1", "org_kde_plasma_window_management", "gtk_shell1"})
-            if (globals.contains(QLatin1String(name)))
-                return true;
-        return false;
-    }();
-    return wayBack;
 }

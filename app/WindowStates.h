@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Desktop.h"
+
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -24,7 +26,7 @@ public:
     };
     Q_ENUM(State)
 
-    WindowStates(QWidget* window, QSize normalSize);
+    WindowStates(QWidget* window, QSize normalSize, const Desktop& desktop);
 
     State state() const;
     // Asks the window system for a state. A maximise the window manager has not carried out a
@@ -35,10 +37,6 @@ public:
     void follow(Qt::WindowStates oldState);
     // The fixed normal size and place, back as soon as the window system allows it.
     void restoreNormalSize();
-
-    // Whether a minimised window can be found again without the program's help: a task bar, a
-    // window list or a window switcher of the desktop.
-    static bool minimisedCanComeBack();
 
 signals:
     // Full Screen asked for a maximise that never came: no window manager, or one that tiles.
@@ -56,6 +54,7 @@ private:
 
     QWidget* m_window;
     const QSize m_normalSize;
+    const Desktop m_desktop;
     QRect m_normalGeometry;
     QTimer m_maximiseCheck;
     bool m_watching = false;

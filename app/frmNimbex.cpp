@@ -33,15 +33,16 @@ const QString normalCaption = QStringLiteral("Normal");
 
 } // namespace
 
-frmNimbex::frmNimbex(const Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_clock(clock)
+frmNimbex::frmNimbex(const Clock& clock, const Desktop& desktop, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_clock(clock),
+      m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmNimbex"));
     setWindowTitle(QStringLiteral("Nimbex - Copyright \u00A9 2026 Vantrel"));
     setWindowIcon(Resources::appIcon());
     setPalette(SystemColors::whitePalette(palette()));
     setAutoFillBackground(true);
-    m_states = new WindowStates(this, Twips::size(clientWidth, clientHeight));
+    m_states = new WindowStates(this, Twips::size(clientWidth, clientHeight), m_desktop);
 
     Frame1 = new ClockFace(this);
     connect(Frame1->Command1, &QPushButton::clicked, this, &frmNimbex::Command1_Click);
@@ -93,14 +94,13 @@ void frmNimbex::Form_Load()
     readCheatNum();
 
     using namespace modSystray;
-    trayIcon.cbSize = sizeof(NOTIFYICONDATA);
-    trayIcon.hWnd = ShellTray::windowHandle(this);
-    trayIcon.uID = 1;
-    trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    trayIcon.uCallbackMessage = TrayMessage::WM_MOUSEMOVE;
-    trayIcon.hIcon = ShellTray::iconHandle(windowIcon());
-    setTip(trayIcon, "Nimbex - DoubleClick to Show");
-    ShellTray::setMenu(trayIcon.hWnd, File);
+    // Without a shell (the window tested alone) the record names nothing, and no icon is added.
+    ShellTray* shell = ShellTray::instance();
+    const quint32 hWnd = shell ? shell->windowHandle(this) : 0;
+    fill(trayIcon, hWnd, 1, shell ? shell->iconHandle(windowIcon()) : 0,
+         "Nimbex - DoubleClick to Show");
+    if (shell)
+        shell->setMenu(hWnd, File);
     Shell_NotifyIconA(NIM_ADD, &trayIcon);
 
     readColor();
@@ -289,7 +289,7 @@ void frmNimbex::Command3_Click()
 {
     if (trayIconShowing())
         hide();
-    else if (WindowStates::minimisedCanComeBack())
+    else if (m_desktop.minimisedCanComeBack)
         m_states->request(WindowStates::Minimised);
     // Otherwise nothing on this desktop could bring it back: it stays where it is.
     sHidden = true;
@@ -371,7 +371,7 @@ void frmNimbex::keepReachable()
     // the icon comes back by itself.
     if (!m_shownOnce || !isHidden() || trayIconShowing())
         return;
-    if (WindowStates::minimisedCanComeBack())
+    if (m_desktop.minimisedCanComeBack)
         showMinimized();
     else
         show();
@@ -379,5 +379,6 @@ void frmNimbex::keepReachable()
 
 bool frmNimbex::trayIconShowing() const
 {
-    return ShellTray::isShowing(modSystray::trayIcon.hWnd, modSystray::trayIcon.uID);
+    const ShellTray* shell = ShellTray::instance();
+    return shell && shell->isShowing(modSystray::trayIcon.hWnd, modSystray::trayIcon.uID);
 }

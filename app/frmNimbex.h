@@ -4,6 +4,7 @@
 #include "app/FileMenu.h"
 #include "app/Variant.h"
 #include "app/WindowStates.h"
+#include "ui/Desktop.h"
 
 #include <QColor>
 #include <QWidget>
@@ -19,16 +20,11 @@ class frmNimbex : public QWidget
     Q_OBJECT
 
 public:
-    // The window is loaded as it is created; the first tick follows at the next second.
-    explicit frmNimbex(const Clock& clock, QWidget* parent = nullptr);
+    // The window is loaded as it is created; the first tick follows at the next second. It
+    // carries out its states as the desktop allows (by default one with no tray, where a
+    // minimised window can come back).
+    explicit frmNimbex(const Clock& clock, const Desktop& desktop = {}, QWidget* parent = nullptr);
     ~frmNimbex() override;
-
-    // State read by the tick and the tray handler; each Variant holds a Boolean once set.
-    Variant cHidden;
-    Variant fScreen;
-    Variant sHidden;
-    bool cNum = false;
-    QString onColor;
 
     // The face and the buttons: every control but the menu lies inside it.
     ClockFace* Frame1 = nullptr;
@@ -52,9 +48,6 @@ public:
     // The tray icon's mouse messages; X carries the message number (see TrayMessage).
     void Form_MouseMove(short Button, short Shift, float X, float Y);
 
-    // The window's coordinates are twips; the tray decoding depends on it.
-    int ScaleMode = 1;
-
     WindowStates::State WindowState() const;
 
     // The colour a lit lamp shows for onColor; the default blue when the text is not a colour.
@@ -69,6 +62,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Read by the tick and the tray handler. A Variant equals True only once it holds True.
+    Variant cHidden;   // the cheat labels show: the text of the setting "Cheat"
+    Variant fScreen;   // the full-screen view is on; a restore from the tray returns to it
+    Variant sHidden;   // "Hide to Tray" was used: only then does a click on the icon restore
+    bool cNum = false; // the bit labels show "0" or "1" over every lamp
+    QString onColor;   // the colour text of a lit lamp, as the setting "Color" holds it
+    static constexpr int ScaleMode =
+        1; // the unit of the window's coordinates: twips (1); the tray decoding reads it
+
     void readCheat();
     void readCheatNum();
     void readColor();
@@ -86,6 +88,7 @@ private:
     void catchUpFace();
 
     const Clock& m_clock;
+    const Desktop m_desktop;
     bool m_shownOnce = false;
     bool m_faceStale = false; // a tick was saved while nothing showed
     bool m_restoring = false; // shown again from the tray; not to be hidden on the way

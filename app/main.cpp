@@ -1,7 +1,10 @@
 #include "about/AppVersion.h"
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/SystemClock.h"
 #include "app/frmNimbex.h"
+#include "tray/ShellTray.h"
+#include "ui/Desktop.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -16,11 +19,11 @@ namespace {
 // integration's name from the environment once, at its first question, and the question is asked
 // here, so the setting lives only for this moment: a browser the About box opens, or any other
 // program started later, keeps its GPU.
-void keepWaylandOnSharedMemory()
+void keepWaylandOnSharedMemory(const Desktop& desktop)
 {
 #ifdef NIMBEX_RASTER_BUFFERS
     const QVersionNumber qt = QLibraryInfo::version();
-    if (QGuiApplication::platformName() != QLatin1String("wayland") || qt.majorVersion() != 6 ||
+    if (desktop.windowSystem != Desktop::WindowSystem::Wayland || qt.majorVersion() != 6 ||
         qt.minorVersion() != 4 || qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
         return;
     // Beside the program in the build folder; under lib/ once installed.
@@ -34,6 +37,8 @@ void keepWaylandOnSharedMemory()
         qunsetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
         return;
     }
+#else
+    Q_UNUSED(desktop);
 #endif
 }
 
@@ -43,11 +48,7 @@ int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Nimbex"));
     QApplication::setApplicationVersion(AppVersion::current().text());
-    // Answered before a display is opened, so they work in any terminal.
-    if (CommandLine::asksOnly(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        CommandLine::process(app);
-    }
+    CommandLine::process(argc, argv);
 
     // Through shared memory, every repaint first waits on the X server to finish with the last
     // image; on a small window that costs a round trip and a wake-up each second, and the
@@ -60,18 +61,21 @@ int main(int argc, char* argv[])
     const bool gtkBridgeOff = !qEnvironmentVariableIsSet("NO_AT_BRIDGE");
     if (gtkBridgeOff)
         qputenv("NO_AT_BRIDGE", "1");
+    DisplayCheck::begin();
     QApplication app(argc, argv);
+    DisplayCheck::end();
     if (gtkBridgeOff)
         qunsetenv("NO_AT_BRIDGE");
-    CommandLine::process(app);
-    keepWaylandOnSharedMemory();
+    const Desktop desktop = Desktop::probe();
+    keepWaylandOnSharedMemory(desktop);
     QApplication::setDesktopFileName(QStringLiteral("nimbex"));
     // The window lives on in the tray while hidden; only Close and Exit end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
 
+    ShellTray shell(desktop); // before the window, which adds its icon as it loads
     SystemClock clock;
-    frmNimbex window(clock);
+    frmNimbex window(clock, desktop);
     window.show();
     return app.exec();
 }

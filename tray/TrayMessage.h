@@ -13,6 +13,7 @@ enum Code : int
     WM_RBUTTONDOWN = 516,
     WM_RBUTTONUP = 517,
     WM_RBUTTONDBLCLK = 518,
+    WM_MBUTTONUP = 520,
 };
 
 enum class Action

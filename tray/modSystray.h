@@ -29,7 +29,9 @@ inline constexpr quint32 NIF_TIP = 4;
 // The program's one tray icon, filled once when the main window loads.
 extern NOTIFYICONDATA trayIcon;
 
-// Puts text left-aligned in the tip field, ends it with one NUL and fills the rest with blanks.
-void setTip(NOTIFYICONDATA& record, const char* text);
+// Fills the whole record for the icon (hWnd, uID) with the icon hIcon and the tip: its mouse
+// messages come to the window as mouse moves (WM_MOUSEMOVE). The tip is left-aligned in its
+// field, ends with one NUL, and blanks fill the rest.
+void fill(NOTIFYICONDATA& record, quint32 hWnd, quint32 uID, quint32 hIcon, const char* tip);
 
 } // namespace modSystray

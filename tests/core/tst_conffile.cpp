@@ -1,11 +1,19 @@
-#include "app/TickSchedule.h"
 #include "settings/Settings.h"
 #include "support/TempStore.h"
-#include "support/Texts.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
+
+// The settings file as a user may have edited it by hand: what is read from it, and what a save
+// leaves of it.
+class tst_ConfFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handEdited_data();
+    void handEdited();
+};
 
 namespace {
 
@@ -20,41 +28,7 @@ QByteArray raw(const TempStore& store, const QByteArray& replacement = {})
 
 } // namespace
 
-class tst_Core : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void tickLandsJustPastTheNextSecond_data();
-    void tickLandsJustPastTheNextSecond();
-    void handEdited_data();
-    void handEdited();
-    void versionWithoutADisplay();
-};
-
-void tst_Core::tickLandsJustPastTheNextSecond_data()
-{
-    QTest::addColumn<qint64>("second");
-    QTest::newRow("2026-12-06 12:34:56") << qint64(1796560496000);
-    QTest::newRow("before the epoch") << qint64(-86'400'000);
-}
-
-void tst_Core::tickLandsJustPastTheNextSecond()
-{
-    QFETCH(qint64, second);
-    // Read at any moment of a second, the tick lands just past the next boundary: never before
-    // it (the old second again), never a second later (one skipped).
-    // The wall-clock timer aims at the boundary itself, the millisecond timer just past it.
-    for (int ms = 0; ms < 1000; ++ms) {
-        const qint64 landing = second + ms + TickSchedule::msUntilNextTick(second + ms);
-        QVERIFY2(landing > second + 1000 && landing < second + 1020,
-                 qPrintable(QString::number(ms)));
-        const qint64 ns = (second + ms) * 1'000'000 + 999'999;
-        QCOMPARE(ns + TickSchedule::nsUntilNextSecond(ns), (second + 1000) * 1'000'000);
-    }
-}
-
-void tst_Core::handEdited_data()
+void tst_ConfFile::handEdited_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("color"); // as read before the save
@@ -79,7 +53,7 @@ void tst_Core::handEdited_data()
     // clang-format on
 }
 
-void tst_Core::handEdited()
+void tst_ConfFile::handEdited()
 {
     QFETCH(QByteArray, before);
     QFETCH(QString, color);
@@ -99,15 +73,5 @@ void tst_Core::handEdited()
         QCOMPARE(qt.value(key), ours.value(key));
 }
 
-void tst_Core::versionWithoutADisplay()
-{
-    // Told on a platform no window could open on (this suite opens none).
-    qputenv("QT_QPA_PLATFORM", "none");
-    QProcess nimbex;
-    nimbex.start(qEnvironmentVariable("NIMBEX_BINARY"), {"--version"});
-    QVERIFY(nimbex.waitForFinished());
-    QCOMPARE(nimbex.readAll(), Texts::versionOption);
-}
-
-QTEST_GUILESS_MAIN(tst_Core)
-#include "tst_core.moc"
+QTEST_GUILESS_MAIN(tst_ConfFile)
+#include "tst_conffile.moc"

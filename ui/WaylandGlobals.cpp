@@ -1,4 +1,4 @@
-#include "app/WaylandGlobals.h"
+#include "ui/WaylandGlobals.h"
 
 #include <wayland-client.h>
 

@@ -1,4 +1,4 @@
-#include "app/WaylandGlobals.h"
+#include "ui/WaylandGlobals.h"
 
 // Built without wayland-client (-DNIMBEX_WAYLAND=OFF): no compositor is ever asked.
 QStringList WaylandGlobals::names()
