@@ -36,7 +36,7 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& mess
     // Qt's only fatal message while the application is made: no platform could be opened.
     if (type == QtFatalMsg) {
         const QString line = QCoreApplication::applicationName() +
-                             QStringLiteral(": no X11 or Wayland display to show on: ") +
+                             QStringLiteral(": no X11 or Wayland display: ") +
                              described("DISPLAY") + QStringLiteral(", ") +
                              described("WAYLAND_DISPLAY") + QLatin1Char('\n');
         std::fputs(qPrintable(line), stderr);
