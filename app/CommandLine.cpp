@@ -66,7 +66,7 @@ QStringList ownArguments(int argc, char* argv[])
 
 } // namespace
 
-void CommandLine::process(int argc, char* argv[])
+void CommandLine::answerBeforeDisplay(int argc, char* argv[])
 {
     const QStringList arguments = ownArguments(argc, argv);
     Parser parser;
@@ -75,4 +75,10 @@ void CommandLine::process(int argc, char* argv[])
     // The help text names the program from the application's own arguments.
     QCoreApplication app(argc, argv);
     parser.process(arguments);
+}
+
+void CommandLine::process(const QCoreApplication& app)
+{
+    Parser parser;
+    parser.process(app);
 }

@@ -62,14 +62,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Read by the tick and the tray handler. A Variant equals True only once it holds True.
-    Variant cHidden;   // the cheat labels show: the text of the setting "Cheat"
+    // Read by the tick and the tray handler; each keeps the design's name. A Variant is empty,
+    // which is not True, until it is first set.
+    Variant cHidden;   // the aids show (the weights and the decimal read-out): setting "Cheat"
     Variant fScreen;   // the full-screen view is on; a restore from the tray returns to it
     Variant sHidden;   // "Hide to Tray" was used: only then does a click on the icon restore
-    bool cNum = false; // the bit labels show "0" or "1" over every lamp
+    bool cNum = false; // the bit labels show "0" or "1" over every lamp: setting "CheatNum"
     QString onColor;   // the colour text of a lit lamp, as the setting "Color" holds it
-    static constexpr int ScaleMode =
-        1; // the unit of the window's coordinates: twips (1); the tray decoding reads it
+    // The unit of the window's coordinates, twips (1): the tray decoding converts from it.
+    static constexpr int ScaleMode = 1;
 
     void readCheat();
     void readCheatNum();

@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Nimbex"));
     QApplication::setApplicationVersion(AppVersion::current().text());
-    CommandLine::process(argc, argv);
+    CommandLine::answerBeforeDisplay(argc, argv);
 
     // Through shared memory, every repaint first waits on the X server to finish with the last
     // image; on a small window that costs a round trip and a wake-up each second, and the
@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
     DisplayCheck::end();
     if (gtkBridgeOff)
         qunsetenv("NO_AT_BRIDGE");
+    CommandLine::process(app);
     const Desktop desktop = Desktop::probe();
     keepWaylandOnSharedMemory(desktop);
     QApplication::setDesktopFileName(QStringLiteral("nimbex"));
