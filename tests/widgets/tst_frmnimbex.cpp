@@ -7,7 +7,6 @@
 #include "support/Widgets.h"
 #include "tray/ShellTray.h"
 #include "tray/TrayMouseEvent.h"
-#include "tray/modSystray.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
