@@ -1,5 +1,7 @@
 #include "about/AppVersion.h"
 
+#include <QCoreApplication>
+
 AppVersion AppVersion::current()
 {
     return {NIMBEX_VERSION_MAJOR, NIMBEX_VERSION_MINOR, NIMBEX_VERSION_REVISION};
@@ -7,8 +9,10 @@ AppVersion AppVersion::current()
 
 QString AppVersion::versionLine() const
 {
-    return QStringLiteral("Version: ") + QString::number(Major) + QLatin1Char('.') +
-           QString::number(Minor) + QStringLiteral(" - Build ") + QString::number(Revision);
+    return QCoreApplication::translate("AppVersion", "Version: %1.%2 - Build %3")
+        .arg(Major)
+        .arg(Minor)
+        .arg(Revision);
 }
 
 QString AppVersion::text() const

@@ -77,7 +77,7 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About Nimbex"));
+    setWindowTitle(tr("About Nimbex"));
     // No icon of its own, and not the clock's either, which a dialog would otherwise inherit.
     setWindowIcon(QIcon());
     setFont(Fonts::tahoma(smallPoints));
@@ -115,12 +115,12 @@ void frmAbout::buildLayout()
     lblInfo[1] = makeLabel(this, "lblInfo", QStringLiteral("Nimbex"),
                            Twips::rect(1200, 960, 3555, 855), Fonts::tahoma(27.75, true));
 
-    lblCopyright = makeLabel(this, "lblCopyright", QStringLiteral("Copyright \u00A9 2026 Vantrel"),
+    lblCopyright = makeLabel(this, "lblCopyright", tr("Copyright \u00A9 2026 Vantrel"),
                              Twips::rect(1080, 4200, 3255, 195), small);
     setTextColor(lblCopyright, black);
     lblURL = makeLabel(this, "lblURL", address, Twips::rect(1080, 4440, 2175, 195), small);
     setTextColor(lblURL, black);
-    lblProduct = makeLabel(this, "lblProduct", QStringLiteral("Vantrel Online"),
+    lblProduct = makeLabel(this, "lblProduct", tr("Vantrel Online"),
                            Twips::rect(1080, 2160, 1275, 195), small);
 
     lblDotLine[1] = makeLabel(this, "lblDotLine", QStringLiteral("......."),
@@ -146,7 +146,7 @@ void frmAbout::buildLayout()
     shpRect[0]->setShapeRect(Twips::rect(4800, 540, 615, 675));
     shpRect[0]->setBorderWidth(8);
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("I was bored... go figure..."),
+    Label2 = makeLabel(this, "Label2", tr("I was bored... go figure..."),
                        Twips::rect(1080, 2520, 4455, 855), small);
     Label2->setWordWrap(true);
 
@@ -174,7 +174,7 @@ void frmAbout::buildLayout()
     }
 
     // The two controls that take the focus lie above everything else, in tab order.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rect(4200, 4320, 1260, 345));
     cmdOK->setDefault(true);
@@ -182,7 +182,7 @@ void frmAbout::buildLayout()
 
     txtSpecialCopyright = new QPlainTextEdit(this);
     txtSpecialCopyright->setObjectName(QStringLiteral("txtSpecialCopyright"));
-    txtSpecialCopyright->setAccessibleName(QStringLiteral("Legal warning"));
+    txtSpecialCopyright->setAccessibleName(tr("Legal warning"));
     txtSpecialCopyright->setGeometry(Twips::rect(1080, 3480, 4455, 675));
     txtSpecialCopyright->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSpecialCopyright->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -224,12 +224,13 @@ QString frmAbout::webAddress()
 
 QString frmAbout::legalWarning()
 {
-    return QStringLiteral("Warning: this computer program is protected by\r\n"
-                          "copyright laws and by international treaties.\r\n"
-                          "Unauthorized copying, use, or distribution of this\r\n"
-                          "program, or of any part of it, may result in severe\r\n"
-                          "civil and criminal penalties, and will be prosecuted\r\n"
-                          "to the fullest extent possible under the law.\r\n");
+    //: Six lines, each ending in CR LF.
+    return tr("Warning: this computer program is protected by\r\n"
+              "copyright laws and by international treaties.\r\n"
+              "Unauthorized copying, use, or distribution of this\r\n"
+              "program, or of any part of it, may result in severe\r\n"
+              "civil and criminal penalties, and will be prosecuted\r\n"
+              "to the fullest extent possible under the law.\r\n");
 }
 
 void frmAbout::placeOnScreen()

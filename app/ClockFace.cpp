@@ -8,6 +8,7 @@
 #include "ui/SystemColors.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTime>
@@ -19,11 +20,12 @@ using FaceDesign::Digit, FaceDesign::Field;
 // "Minutes tens, weight 4" for "m14", "Hours units, weight 8" for "h8".
 QString lampAccessibleName(const FaceDesign::Lamp& lamp)
 {
-    const QString field = lamp.field == Field::Hours     ? QStringLiteral("Hours")
-                          : lamp.field == Field::Minutes ? QStringLiteral("Minutes")
-                                                         : QStringLiteral("Seconds");
-    return QStringLiteral("%1 %2, weight %3")
-        .arg(field, lamp.digit == Digit::Tens ? QStringLiteral("tens") : QStringLiteral("units"))
+    const QString field = lamp.field == Field::Hours     ? ClockFace::tr("Hours")
+                          : lamp.field == Field::Minutes ? ClockFace::tr("Minutes")
+                                                         : ClockFace::tr("Seconds");
+    //: A lamp's name for screen readers: "Hours tens, weight 2"; %1 the field, %2 the digit.
+    return ClockFace::tr("%1 %2, weight %3")
+        .arg(field, lamp.digit == Digit::Tens ? ClockFace::tr("tens") : ClockFace::tr("units"))
         .arg(lamp.weight);
 }
 
@@ -48,8 +50,10 @@ ClockFace::ClockFace(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     setGeometry(Twips::rect(FaceDesign::frameLeft, FaceDesign::frameDesignTop,
                             FaceDesign::frameWidth, FaceDesign::frameHeight));
-    setAccessibleName(QStringLiteral("Clock face"));
-    setAccessibleDescription(QStringLiteral("Binary clock: hours, minutes and seconds"));
+    // The face reads HH:MM:SS from left to right in every language, its lamps where they are.
+    setLayoutDirection(Qt::LeftToRight);
+    setAccessibleName(tr("Clock face"));
+    setAccessibleDescription(tr("Binary clock: hours, minutes and seconds"));
     buildLamps();
     buildButtons();
 }
@@ -90,7 +94,8 @@ void ClockFace::buildButtons()
     // Created in tab order: "Full Screen", "Close", "Hide to Tray", "Options".
     const QFont buttonFont = Fonts::tahoma(FaceDesign::buttonFontPoints, true);
     auto makeButton = [&](const FaceDesign::Button& design) {
-        auto* button = new QPushButton(QString::fromLatin1(design.caption), this);
+        auto* button =
+            new QPushButton(QCoreApplication::translate("FaceDesign", design.caption), this);
         button->setObjectName(QLatin1String(design.name));
         button->setFont(buttonFont);
         button->setPalette(SystemColors::whitePalette(button->palette()));

@@ -1,17 +1,34 @@
 #include "app/CommandLine.h"
 
+#include "app/Translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
+
+// The parser's own lines that --help and a refusal show. Qt's translations leave some of them
+// out (Qt 6.4 has none in Hebrew, and no "--help" line in French or Japanese): the program's
+// translations carry them too, and Qt's own, where they have one, are asked first.
+[[maybe_unused]] const char* const parserLines[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+};
 
 struct Parser : QCommandLineParser
 {
     Parser()
     {
-        setApplicationDescription(
-            QStringLiteral("A desk clock that shows the time of day in binary-coded decimal."));
+        setApplicationDescription(QCoreApplication::translate(
+            "CommandLine", "A desk clock that shows the time of day in binary-coded decimal."));
     }
     const QCommandLineOption help = addHelpOption();
     const QCommandLineOption version = addVersionOption();
@@ -72,9 +89,11 @@ void CommandLine::answerBeforeDisplay(int argc, char* argv[])
     Parser parser;
     if (parser.parse(arguments) && !parser.isSet(parser.help) && !parser.isSet(parser.version))
         return;
-    // The help text names the program from the application's own arguments.
+    // The help text names the program from the application's own arguments, and speaks the
+    // user's language once the translations are there.
     QCoreApplication app(argc, argv);
-    parser.process(arguments);
+    Translations::install(QLocale::system());
+    Parser().process(arguments);
 }
 
 void CommandLine::process(const QCoreApplication& app)

@@ -7,6 +7,13 @@
 // The program builds the face from these tables alone. Kept free of Qt and of any display, so
 // that whatever aims at the face from outside (the end-to-end tests, the benchmark) aims where
 // the program puts it.
+
+// Marks the captions for Qt's translation tools (as Qt defines it, so the two agree); the face
+// looks them up in context "FaceDesign".
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace FaceDesign {
 
 // The window's client area, and where the face stands in it: as created, and once it shows.
@@ -141,9 +148,9 @@ struct Button
 };
 
 // From left to right they read "Hide to Tray", "Full Screen", "Close", "Options".
-inline constexpr Button Command1{"Command1", "Full Screen", 1560};
-inline constexpr Button Command2{"Command2", "Options", 4680};
-inline constexpr Button Command3{"Command3", "Hide to Tray", 0};
-inline constexpr Button Command4{"Command4", "Close", 3120};
+inline constexpr Button Command1{"Command1", QT_TRANSLATE_NOOP("FaceDesign", "Full Screen"), 1560};
+inline constexpr Button Command2{"Command2", QT_TRANSLATE_NOOP("FaceDesign", "Options"), 4680};
+inline constexpr Button Command3{"Command3", QT_TRANSLATE_NOOP("FaceDesign", "Hide to Tray"), 0};
+inline constexpr Button Command4{"Command4", QT_TRANSLATE_NOOP("FaceDesign", "Close"), 3120};
 
 } // namespace FaceDesign

@@ -28,9 +28,6 @@ using FaceDesign::clientHeight, FaceDesign::clientWidth;
 using FaceDesign::frameHeight, FaceDesign::frameWidth;
 using FaceDesign::frameLeft, FaceDesign::frameNormalTop;
 
-const QString fullScreenCaption = QString::fromLatin1(FaceDesign::Command1.caption);
-const QString normalCaption = QStringLiteral("Normal");
-
 } // namespace
 
 frmNimbex::frmNimbex(const Clock& clock, const Desktop& desktop, QWidget* parent)
@@ -38,7 +35,7 @@ frmNimbex::frmNimbex(const Clock& clock, const Desktop& desktop, QWidget* parent
       m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmNimbex"));
-    setWindowTitle(QStringLiteral("Nimbex - Copyright \u00A9 2026 Vantrel"));
+    setWindowTitle(tr("Nimbex - Copyright \u00A9 2026 Vantrel"));
     setWindowIcon(Resources::appIcon());
     setPalette(SystemColors::whitePalette(palette()));
     setAutoFillBackground(true);
@@ -95,10 +92,11 @@ void frmNimbex::Form_Load()
 
     using namespace modSystray;
     // Without a shell (the window tested alone) the record names nothing, and no icon is added.
+    // The record keeps the tip as the system's multi-byte text, UTF-8 here.
     ShellTray* shell = ShellTray::instance();
     const quint32 hWnd = shell ? shell->windowHandle(this) : 0;
     fill(trayIcon, hWnd, 1, shell ? shell->iconHandle(windowIcon()) : 0,
-         "Nimbex - DoubleClick to Show");
+         tr("Nimbex - DoubleClick to Show").toLocal8Bit().constData());
     if (shell)
         shell->setMenu(hWnd, File);
     Shell_NotifyIconA(NIM_ADD, &trayIcon);
@@ -152,7 +150,9 @@ void frmNimbex::setFullScreenView(bool on)
 {
     // The caption only shows fScreen: the two never disagree.
     fScreen = on;
-    Frame1->Command1->setText(on ? normalCaption : fullScreenCaption);
+    Frame1->Command1->setText(
+        on ? tr("Normal")
+           : QCoreApplication::translate("FaceDesign", FaceDesign::Command1.caption));
 }
 
 void frmNimbex::showNormalView()

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/SystemClock.h"
+#include "app/Translations.h"
 #include "app/frmNimbex.h"
 #include "tray/ShellTray.h"
 #include "ui/Desktop.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QOpenGLContext>
 
 namespace {
@@ -66,6 +68,7 @@ int main(int argc, char* argv[])
     DisplayCheck::end();
     if (gtkBridgeOff)
         qunsetenv("NO_AT_BRIDGE");
+    Translations::install(QLocale::system());
     CommandLine::process(app);
     const Desktop desktop = Desktop::probe();
     keepWaylandOnSharedMemory(desktop);

@@ -22,9 +22,16 @@ QString nameForText(const QString& text)
 
 QStringList dialogOrder()
 {
-    return {QStringLiteral("Red"),    QStringLiteral("Blue"),     QStringLiteral("Yellow"),
-            QStringLiteral("Green"),  QStringLiteral("Purple"),   QStringLiteral("Black"),
-            QStringLiteral("Orange"), QStringLiteral("LightBlue")};
+    // The names as the store knows them; the dialog shows them translated in context
+    // "ColorTable".
+    QStringList names;
+    for (const char* name :
+         {QT_TRANSLATE_NOOP("ColorTable", "Red"), QT_TRANSLATE_NOOP("ColorTable", "Blue"),
+          QT_TRANSLATE_NOOP("ColorTable", "Yellow"), QT_TRANSLATE_NOOP("ColorTable", "Green"),
+          QT_TRANSLATE_NOOP("ColorTable", "Purple"), QT_TRANSLATE_NOOP("ColorTable", "Black"),
+          QT_TRANSLATE_NOOP("ColorTable", "Orange"), QT_TRANSLATE_NOOP("ColorTable", "LightBlue")})
+        names << QString::fromLatin1(name);
+    return names;
 }
 
 } // namespace ColorTable

@@ -8,6 +8,7 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -71,7 +72,7 @@ frmOptions::frmOptions(QWidget* owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Nimbex Options"));
+    setWindowTitle(tr("Nimbex Options"));
     // No icon of its own, and not the clock's either, which a dialog would otherwise inherit.
     setWindowIcon(QIcon());
     setFont(Fonts::tahoma(fontPoints, true));
@@ -90,11 +91,14 @@ void frmOptions::buildLayout()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(false);
-    Combo1->addItems(ColorTable::dialogOrder());
+    // Each entry shows its name in the user's language and keeps the table's name beside it,
+    // which alone reaches the store.
+    for (const QString& name : ColorTable::dialogOrder())
+        Combo1->addItem(QCoreApplication::translate("ColorTable", qPrintable(name)), name);
     Combo1->setCurrentIndex(-1);
     Combo1->setGeometry(Twips::rect(1440, 240, 2655, 360));
 
-    Label1 = new QLabel(QStringLiteral("Color:"), this);
+    Label1 = new QLabel(tr("Color:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -102,25 +106,27 @@ void frmOptions::buildLayout()
     // Names the list for screen readers, also while no colour is chosen.
     Label1->setBuddy(Combo1);
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("Save and Close"),
-                          Twips::rect(120, 2520, 1935, 375));
-    Command2 = makeButton(this, "Command2", QStringLiteral("Cancel &and Close"),
-                          Twips::rect(2160, 2520, 1935, 375));
-    Command3 =
-        makeButton(this, "Command3", QStringLiteral("About"), Twips::rect(120, 3000, 3975, 375));
+    Command1 =
+        makeButton(this, "Command1", tr("Save and Close"), Twips::rect(120, 2520, 1935, 375));
+    Command2 =
+        makeButton(this, "Command2", tr("Cancel &and Close"), Twips::rect(2160, 2520, 1935, 375));
+    Command3 = makeButton(this, "Command3", tr("About"), Twips::rect(120, 3000, 3975, 375));
 
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Cheat"), Twips::rect(360, 720, 2775, 855));
-    Option2 =
-        makeOption(Frame1, "Option2", QStringLiteral("No"), Twips::rect(1440, 360, 1095, 375));
-    Option1 =
-        makeOption(Frame1, "Option1", QStringLiteral("Yes"), Twips::rect(120, 360, 1215, 375));
+    Frame1 = makeFrame(this, "Frame1", tr("Cheat"), Twips::rect(360, 720, 2775, 855));
+    Option2 = makeOption(Frame1, "Option2", tr("No"), Twips::rect(1440, 360, 1095, 375));
+    Option1 = makeOption(Frame1, "Option1", tr("Yes"), Twips::rect(120, 360, 1215, 375));
 
-    Frame2 =
-        makeFrame(this, "Frame2", QStringLiteral("0's && 1's"), Twips::rect(360, 1680, 2775, 735));
-    Option3 =
-        makeOption(Frame2, "Option3", QStringLiteral("Yes"), Twips::rect(120, 240, 1215, 375));
-    Option4 =
-        makeOption(Frame2, "Option4", QStringLiteral("No"), Twips::rect(1440, 240, 1095, 375));
+    Frame2 = makeFrame(this, "Frame2", tr("0's && 1's"), Twips::rect(360, 1680, 2775, 735));
+    Option3 = makeOption(Frame2, "Option3", tr("Yes"), Twips::rect(120, 240, 1215, 375));
+    Option4 = makeOption(Frame2, "Option4", tr("No"), Twips::rect(1440, 240, 1095, 375));
+
+    // Right to left, the dialog is the design's mirror image, as a layout would mirror it.
+    if (isRightToLeft()) {
+        for (QWidget* c :
+             std::initializer_list<QWidget*>{Combo1, Label1, Command1, Command2, Command3, Frame1,
+                                             Option1, Option2, Frame2, Option3, Option4})
+            c->move(c->parentWidget()->width() - c->x() - c->width(), c->y());
+    }
 
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);
@@ -246,6 +252,7 @@ void frmOptions::paintFrame(QGroupBox* frame)
     QRect caption = metrics.boundingRect(QRect(), flags, frame->title());
     caption.moveTopLeft(QPoint(captionIndent, 0));
     caption.adjust(-captionPadding, 0, captionPadding, 0);
+    caption = QStyle::visualRect(frame->layoutDirection(), frame->rect(), caption);
     painter.fillRect(caption, frame->palette().color(QPalette::Window));
     frame->style()->drawItemText(&painter, caption, flags | Qt::AlignHCenter, frame->palette(),
                                  frame->isEnabled(), frame->title(), QPalette::WindowText);
@@ -324,7 +331,8 @@ void frmOptions::Form_Load()
 {
     const QString name = ColorTable::nameForText(Settings::color());
     if (!name.isEmpty())
-        Combo1->setCurrentIndex(Combo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        Combo1->setCurrentIndex(
+            Combo1->findData(name, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
     setValue(Settings::cheat() ? Option1 : Option2, true);
     setValue(Settings::cheatNum() ? Option3 : Option4, true);
@@ -333,7 +341,7 @@ void frmOptions::Form_Load()
 void frmOptions::Command1_Click()
 {
     // No colour chosen: the stored text, whatever it is, stays.
-    const QString colorText = ColorTable::textForName(Combo1->currentText());
+    const QString colorText = ColorTable::textForName(Combo1->currentData().toString());
     if (!colorText.isEmpty())
         Settings::setColor(colorText);
     Settings::setCheat(Option1->isChecked());
