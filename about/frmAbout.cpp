@@ -44,7 +44,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The box is a designed picture: its texts keep their designed edge in every language, also
+    // right to left, where the copyright's box runs on under the OK button.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
     label->setFont(font);
     label->setGeometry(geometry);
     return label;
@@ -125,7 +127,7 @@ void frmAbout::buildLayout()
 
     lblDotLine[1] = makeLabel(this, "lblDotLine", QStringLiteral("......."),
                               Twips::rect(3090, 255, 2475, 495), Fonts::timesNewRoman(24));
-    lblDotLine[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblDotLine[1]->setAlignment(Qt::AlignRight | Qt::AlignTop | Qt::AlignAbsolute);
 
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("  Vantrel"),
                          Twips::rect(960, 240, 3945, 480), Fonts::tahoma(18));

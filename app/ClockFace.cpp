@@ -50,8 +50,6 @@ ClockFace::ClockFace(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     setGeometry(Twips::rect(FaceDesign::frameLeft, FaceDesign::frameDesignTop,
                             FaceDesign::frameWidth, FaceDesign::frameHeight));
-    // The face reads HH:MM:SS from left to right in every language, its lamps where they are.
-    setLayoutDirection(Qt::LeftToRight);
     setAccessibleName(tr("Clock face"));
     setAccessibleDescription(tr("Binary clock: hours, minutes and seconds"));
     buildLamps();

@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>I was bored... go figure...</source>
-        <translation>كنت أشعر بالملل... وهذه هي النتيجة...</translation>
+        <translation>كنت مللت... فكانت هذه النتيجة...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -265,7 +265,7 @@ to the fullest extent possible under the law.<byte value="xd"/>
     </message>
     <message>
         <source>0&apos;s &amp;&amp; 1&apos;s</source>
-        <translation>الأصفار والآحاد</translation>
+        <translation>الصفر والواحد</translation>
     </message>
 </context>
 </TS>

@@ -241,7 +241,7 @@ und wird im vollen gesetzlichen Umfang verfolgt.<byte value="xd"/>
     </message>
     <message>
         <source>Save and Close</source>
-        <translation>Speichern und schließen</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel &amp;and Close</source>

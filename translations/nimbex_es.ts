@@ -5,7 +5,7 @@
     <name>AppVersion</name>
     <message>
         <source>Version: %1.%2 - Build %3</source>
-        <translation>Versión: %1.%2 - Compilación %3</translation>
+        <translation>Versión %1.%2, compilación %3</translation>
     </message>
 </context>
 <context>

@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Vantrel Online</source>
-        <translation>Vantrel オンライン</translation>
+        <translation>Vantrel サイト</translation>
     </message>
     <message>
         <source>I was bored... go figure...</source>

@@ -253,7 +253,7 @@ w najszerszym zakresie dopuszczalnym przez prawo.<byte value="xd"/>
     </message>
     <message>
         <source>Cheat</source>
-        <translation>Ściąga</translation>
+        <translation>Podpowiedzi</translation>
     </message>
     <message>
         <source>No</source>

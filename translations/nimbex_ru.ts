@@ -241,7 +241,7 @@ to the fullest extent possible under the law.<byte value="xd"/>
     </message>
     <message>
         <source>Save and Close</source>
-        <translation>Сохранить и закрыть</translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel &amp;and Close</source>
