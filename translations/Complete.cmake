@@ -11,7 +11,7 @@ foreach(ts IN LISTS TS_FILES)
                     COMMAND_ERROR_IS_FATAL ANY)
     file(STRINGS "${WORK}/${name}" lines)
     foreach(line IN LISTS lines)
-        if(line MATCHES "<source>(.*)")
+        if(line MATCHES "<source>([^<]*)")
             set(source "${CMAKE_MATCH_1}")
         elseif(line MATCHES "<translation( type=\"unfinished\"[^>]*)?(/>|></translation>)"
                OR line MATCHES "<translation type=\"unfinished\"")

@@ -1,9 +1,15 @@
 #include "about/frmAbout.h"
+#include "app/SystemClock.h"
+#include "app/Translations.h"
+#include "app/frmNimbex.h"
 #include "settings/frmOptions.h"
+#include "support/Fits.h"
 #include "support/TempStore.h"
 #include "support/Texts.h"
 #include "support/Widgets.h"
+#include "tray/ShellTray.h"
 #include "ui/Fonts.h"
+#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -18,6 +24,10 @@
 #include <QTest>
 #include <memory>
 #include <span>
+
+// The colour list as designed, in its order.
+static const QStringList colours{"Red",    "Blue",  "Yellow", "Green",
+                                 "Purple", "Black", "Orange", "LightBlue"};
 
 class tst_Dialogs : public QObject
 {
@@ -34,6 +44,8 @@ private slots:
 
     void texts_data();
     void texts();
+    void fits_data();
+    void fits();
     void options_data();
     void options();
     void keys_data();
@@ -69,6 +81,7 @@ void tst_Dialogs::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!frmOptions::loaded() && !frmAbout::loaded());
     m_store.reset();
+    Translations::install(QLocale::c());
 }
 
 frmOptions* tst_Dialogs::showOptions()
@@ -114,13 +127,43 @@ void tst_Dialogs::texts()
         QVERIFY(name.family() == "Tahoma" && name.pixelSize() == 37 && name.bold());
         QCOMPARE(box->imgIcon->pixmap().size(), QSize(32, 32));
     } else {
-        QStringList colours;
+        QStringList items;
         for (int i = 0; i < static_cast<frmOptions*>(d)->Combo1->count(); ++i)
-            colours << static_cast<frmOptions*>(d)->Combo1->itemText(i);
-        QCOMPARE(colours, QStringList({"Red", "Blue", "Yellow", "Green", "Purple", "Black",
-                                       "Orange", "LightBlue"}));
+            items << static_cast<frmOptions*>(d)->Combo1->itemText(i);
+        QCOMPARE(items, colours);
     }
     QCOMPARE(Widgets::unnamedControls(*d), QStringList());
+}
+
+void tst_Dialogs::fits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "C";
+    for (const char* language : Fits::languages)
+        QTest::newRow(language) << language;
+}
+
+void tst_Dialogs::fits()
+{
+    // Every window in the language, each text in its control at the design's fonts.
+    QFETCH(QString, language);
+    Translations::install(QLocale(language));
+    SystemClock clock;
+    frmNimbex w(clock);
+    QStringList faults = Fits::faults(w);
+    w.Command1_Click(); // "Normal"
+    faults += Fits::faults(w);
+    frmOptions* options = showOptions();
+    faults += Fits::faults(*options) + Fits::faults(*frmAbout::load(options));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    // The tip, whole, through the record's 64 bytes.
+    QCOMPARE(ShellTray::toolTip(modSystray::trayIcon.hWnd, 1),
+             QCoreApplication::translate("frmNimbex", "Nimbex - DoubleClick to Show"));
+    // Right to left the dialog is the design's mirror image: the list at the left, "Yes" right.
+    const bool rtl = language == "ar" || language == "he";
+    QCOMPARE(options->Combo1->geometry(),
+             Twips::rect(rtl ? 4230 - 1440 - 2655 : 1440, 240, 2655, 360));
+    QCOMPARE(options->Option1->x() > options->Option2->x(), rtl);
 }
 
 void tst_Dialogs::options_data()
@@ -131,31 +174,40 @@ void tst_Dialogs::options_data()
     QTest::addColumn<QString>("clicks"); // option buttons by number
     QTest::addColumn<QString>("close");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("language"); // empty: English
 
     const QString no = "Cheat=False CheatNum=False Color=", hand = "Cheat=true Color=&HFFFF";
     // clang-format off
-    QTest::newRow("empty store") << "" << "Blue" << "" << "" << "save" << no + "&HFF0000";
-    QTest::newRow("cheat Yes") << "" << "Blue" << "" << "1" << "save" << "Cheat=True CheatNum=False Color=&HFF0000";
-    QTest::newRow("numbers Yes") << "" << "Blue" << "" << "3" << "save" << "Cheat=False CheatNum=True Color=&HFF0000";
-    QTest::newRow("both back to No") << "Cheat=True CheatNum=True" << "Blue" << "" << "24" << "save" << no + "&HFF0000";
-    QTest::newRow("hand-edited true") << "Cheat=true CheatNum=TRUE" << "Blue" << "" << "" << "save" << "Cheat=True CheatNum=True Color=&HFF0000";
-    QTest::newRow("anything else is false") << "Cheat=yes CheatNum=-1" << "Blue" << "" << "" << "save" << no + "&HFF0000";
-    QTest::newRow("an unknown colour is kept") << "Color=&H123456" << "" << "" << "" << "save" << no + "&H123456";
-    QTest::newRow("Orange in lower case is no entry") << "Color=&h000080ff" << "" << "" << "" << "save" << no + "&h000080ff";
-    QTest::newRow("Cancel and Close") << hand << "Yellow" << "Purple" << "23" << "cancel" << hand;
-    QTest::newRow("Alt+A") << hand << "Yellow" << "Purple" << "23" << "alt+a" << hand;
-    QTest::newRow("closed by the window manager") << hand << "Yellow" << "Purple" << "23" << "close" << hand;
+    QTest::newRow("empty store") << "" << "Blue" << "" << "" << "save" << no + "&HFF0000" << "";
+    QTest::newRow("cheat Yes") << "" << "Blue" << "" << "1" << "save" << "Cheat=True CheatNum=False Color=&HFF0000" << "";
+    QTest::newRow("numbers Yes") << "" << "Blue" << "" << "3" << "save" << "Cheat=False CheatNum=True Color=&HFF0000" << "";
+    QTest::newRow("both back to No") << "Cheat=True CheatNum=True" << "Blue" << "" << "24" << "save" << no + "&HFF0000" << "";
+    QTest::newRow("hand-edited true") << "Cheat=true CheatNum=TRUE" << "Blue" << "" << "" << "save" << "Cheat=True CheatNum=True Color=&HFF0000" << "";
+    QTest::newRow("anything else is false") << "Cheat=yes CheatNum=-1" << "Blue" << "" << "" << "save" << no + "&HFF0000" << "";
+    QTest::newRow("an unknown colour is kept") << "Color=&H123456" << "" << "" << "" << "save" << no + "&H123456" << "";
+    QTest::newRow("Orange in lower case is no entry") << "Color=&h000080ff" << "" << "" << "" << "save" << no + "&h000080ff" << "";
+    QTest::newRow("Cancel and Close") << hand << "Yellow" << "Purple" << "23" << "cancel" << hand << "";
+    QTest::newRow("Alt+A") << hand << "Yellow" << "Purple" << "23" << "alt+a" << hand << "";
+    QTest::newRow("closed by the window manager") << hand << "Yellow" << "Purple" << "23" << "close" << hand << "";
     // clang-format on
-    // Each colour is read as stored and saved as chosen.
+    // Each colour is read as stored and saved as chosen, in English and in every language; the
+    // aids store "True" or "False" whatever the language.
     const char* table[][2] = {{"Red", "&HFF"},          {"Blue", "&HFF0000"},
                               {"Yellow", "&HFFFF"},     {"Green", "&HFF00"},
                               {"Purple", "&HFF00FF"},   {"Black", "&H80000008"},
                               {"Orange", "&H000080FF"}, {"LightBlue", "&HFFFF00"}};
-    for (int i = 0; i < 8; ++i) {
-        const auto& was = table[(i + 7) % 8];
-        QTest::addRow("%s", table[i][0])
-            << QStringLiteral("Color=") + was[1] << was[0] << table[i][0] << ""
-            << "save" << no + table[i][1];
+    for (int l = -1; l < int(std::size(Fits::languages)); ++l) {
+        const QString language = l < 0 ? "" : Fits::languages[l];
+        for (int i = 0; i < 8; ++i) {
+            const auto& was = table[(i + 7) % 8];
+            const bool yes = l >= 0 && i % 2;
+            QTest::addRow("%s", qPrintable((language + ' ' + table[i][0]).trimmed()))
+                << QStringLiteral("Color=") + was[1] << was[0] << table[i][0] << (yes ? "13" : "")
+                << "save"
+                << QStringLiteral("Cheat=%1 CheatNum=%1 Color=").arg(yes ? "True" : "False") +
+                       table[i][1]
+                << language;
+        }
     }
 }
 
@@ -167,12 +219,14 @@ void tst_Dialogs::options()
     QFETCH(QString, clicks);
     QFETCH(QString, close);
     QFETCH(QString, after);
+    QFETCH(QString, language);
+    Translations::install(QLocale(language));
     m_store->seed(before);
     frmOptions* d = showOptions();
-    QCOMPARE(d->Combo1->currentText(), loaded);
+    QCOMPARE(colours.value(d->Combo1->currentIndex()), loaded);
     QVERIFY2(!before.isEmpty() || QDir(m_store->path()).isEmpty(), "reading the store wrote it");
     if (!choose.isEmpty())
-        d->Combo1->setCurrentIndex(d->Combo1->findText(choose));
+        d->Combo1->setCurrentIndex(colours.indexOf(choose));
     QRadioButton* options[] = {d->Option1, d->Option2, d->Option3, d->Option4};
     for (QChar c : clicks)
         options[c.digitValue() - 1]->click();

@@ -1,5 +1,6 @@
 #include "app/Clock.h"
 #include "app/SecondTimer.h"
+#include "app/Translations.h"
 #include "app/frmNimbex.h"
 #include "settings/frmOptions.h"
 #include "support/Face.h"
@@ -133,6 +134,7 @@ void tst_frmNimbex::cleanup()
     m_shell.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_store.reset();
+    Translations::install(QLocale::c());
 }
 
 void tst_frmNimbex::tick_data()
@@ -140,17 +142,21 @@ void tst_frmNimbex::tick_data()
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("onColor");
     QTest::addColumn<QColor>("lit");
+    QTest::addColumn<QString>("language"); // empty: English
 
     // Together the first rows light every lamp: both tens limits, and an hours units digit 4-7.
-    QTest::newRow("00:00:00") << QTime(0, 0, 0) << "&HFF0000" << blue;
-    QTest::newRow("23:59:59") << QTime(23, 59, 59) << "&HFF0000" << blue;
-    QTest::newRow("17:46:28") << QTime(17, 46, 28) << "&HFF0000" << blue;
-    QTest::newRow("08:32:47.999") << QTime(8, 32, 47, 999) << "&HFF0000" << blue;
+    QTest::newRow("00:00:00") << QTime(0, 0, 0) << "&HFF0000" << blue << "";
+    QTest::newRow("23:59:59") << QTime(23, 59, 59) << "&HFF0000" << blue << "";
+    QTest::newRow("17:46:28") << QTime(17, 46, 28) << "&HFF0000" << blue << "";
+    QTest::newRow("08:32:47.999") << QTime(8, 32, 47, 999) << "&HFF0000" << blue << "";
     const QTime t(23, 59, 59);
-    QTest::newRow("Orange, bytes blue-green-red") << t << "&H000080FF" << orange;
-    QTest::newRow("Black is the window-text colour") << t << "&H80000008" << windowText;
-    QTest::newRow("not a colour falls back to blue") << t << "xyz" << blue;
-    QTest::newRow("system colour with no counterpart") << t << "&H800000FF" << blue;
+    QTest::newRow("Orange, bytes blue-green-red") << t << "&H000080FF" << orange << "";
+    QTest::newRow("Black is the window-text colour") << t << "&H80000008" << windowText << "";
+    QTest::newRow("not a colour falls back to blue") << t << "xyz" << blue << "";
+    QTest::newRow("system colour with no counterpart") << t << "&H800000FF" << blue << "";
+    // Right to left too the face reads HH:MM:SS from the left, every lamp where it was designed.
+    QTest::newRow("Arabic") << t << "&HFF0000" << blue << "ar";
+    QTest::newRow("Hebrew") << QTime(8, 32, 47) << "&HFF0000" << blue << "he";
 }
 
 void tst_frmNimbex::tick()
@@ -158,6 +164,12 @@ void tst_frmNimbex::tick()
     QFETCH(QTime, time);
     QFETCH(QString, onColor);
     QFETCH(QColor, lit);
+    QFETCH(QString, language);
+    if (!language.isEmpty()) { // the window built anew in that language
+        cleanup();
+        Translations::install(QLocale(language));
+        init();
+    }
     frmNimbex& w = *m_w;
     QPalette p = w.palette();
     p.setColor(QPalette::WindowText, windowText);
