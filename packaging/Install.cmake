@@ -108,6 +108,12 @@ if(BUILD_TESTING)
     add_test(NAME manual_page
              COMMAND "${NIMBEX_GROFF}" -man -ww -z -Tutf8 "${_nimbex_out}/nimbex.1")
     set_tests_properties(manual_page PROPERTIES FAIL_REGULAR_EXPRESSION "[^ \n]")
+    # The menu entry and the software centres' record, in every language they carry: any
+    # warning of desktop-file-validate fails, and any error or warning of appstreamcli.
+    add_test(NAME menu_entry COMMAND desktop-file-validate "${_nimbex_pkg}/nimbex.desktop")
+    set_tests_properties(menu_entry PROPERTIES FAIL_REGULAR_EXPRESSION "[^ \n]")
+    add_test(NAME appstream_record COMMAND appstreamcli validate --no-net
+                                           "${PROJECT_BINARY_DIR}/packaging/nimbex.metainfo.xml")
 endif()
 
 include("${_nimbex_pkg}/Package.cmake")
