@@ -31,8 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # matched by Liberation Serif.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-liberation")
 # Without the Wayland plugin Qt falls back to X11 through Xwayland; without xdg-utils the About
-# box's web links have nothing to open them. The clock itself starts and ticks without either.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+# box's web links have nothing to open them; without Qt's translations --help's standard lines
+# stay English; without the two font packages Japanese, Chinese and Hebrew texts show as boxes.
+# The clock itself starts and ticks without any of them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, xdg-utils, qt6-translations-l10n, fonts-wqy-microhei, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # lintian's overrides, which only the package carries.
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/PackageOnly.cmake")

@@ -24,12 +24,16 @@ set -euo pipefail
 
 # Compiler, build tools and the Qt development files; they bring the Qt libraries along.
 build=(cmake ninja-build g++ pkg-config qt6-base-dev libwayland-dev)
+build+=(qt6-tools-dev) # Qt's LinguistTools: lupdate and lrelease, for the translations
 # What the clock needs at run time on top of the Qt libraries; packaging/Package.cmake's Depends
 # and Recommends are these.
 run=(
     qt6-wayland                 # the Wayland platform plugin
     fonts-wine fonts-liberation # Tahoma, and Liberation Serif for Times New Roman
     xdg-utils                   # xdg-open for the About box's web links
+    qt6-translations-l10n       # Qt's own texts (--help, standard menus) in the user's language
+    fonts-wqy-microhei          # Japanese and Chinese, which the design's faces lack
+    fonts-dejavu-core           # Hebrew, which Tahoma lacks (it has Arabic)
 )
 # A bare virtual X display, a wait for the clock's window and a screenshot of it.
 headless=(xvfb xdotool imagemagick)
@@ -53,6 +57,8 @@ test=(
     wtype           # sway's keys
     python3-pyatspi # the accessibility bus's Python client
     groff-base      # groff, which checks the manual page
+    desktop-file-utils # desktop-file-validate, which checks the menu entry
+    appstream       # appstreamcli, which checks the software centres' record
 )
 # The big desktops: GNOME with the AppIndicator tray and Xwayland, KDE Plasma on X11 and on
 # Wayland (Plasma itself needs Qt 5's Wayland plugin), LXQt's panel.

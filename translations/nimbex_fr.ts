@@ -5,7 +5,7 @@
     <name>AppVersion</name>
     <message>
         <source>Version: %1.%2 - Build %3</source>
-        <translation>Version : %1.%2 - build %3</translation>
+        <translation>Version&#xa0;: %1.%2 - build %3</translation>
     </message>
 </context>
 <context>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Binary clock: hours, minutes and seconds</source>
-        <translation>Horloge binaire : heures, minutes et secondes</translation>
+        <translation>Horloge binaire&#xa0;: heures, minutes et secondes</translation>
     </message>
 </context>
 <context>
@@ -205,7 +205,7 @@ civil and criminal penalties, and will be prosecuted<byte value="xd"/>
 to the fullest extent possible under the law.<byte value="xd"/>
 </source>
         <extracomment>Six lines, each ending in CR LF.</extracomment>
-        <translation>Avertissement : ce programme est protégé par les lois<byte value="xd"/>
+        <translation>Avertissement&#xa0;: ce programme est protégé par les lois<byte value="xd"/>
 sur le droit d&apos;auteur et par des traités internationaux.<byte value="xd"/>
 Toute copie, utilisation ou distribution non autorisée<byte value="xd"/>
 de ce programme, en tout ou en partie, expose à de<byte value="xd"/>
@@ -237,7 +237,7 @@ de poursuites dans toute la mesure permise par la loi.<byte value="xd"/>
     </message>
     <message>
         <source>Color:</source>
-        <translation>Couleur :</translation>
+        <translation>Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Save and Close</source>
