@@ -1,5 +1,6 @@
-# Fails when a translation file lacks a text of the sources, or leaves one unfinished or empty:
-# lupdate, run on a copy, adds a missing text as unfinished.
+# Fails when a translation file lacks a text of the sources, leaves one unfinished or empty, or
+# translates one the sources no longer put through translation: lupdate, run on a copy, marks
+# the first unfinished and the last vanished.
 #   cmake -DLUPDATE=... -DOPTIONS=... -DSOURCES=... -DTS_FILES=... -DWORK=dir -P Complete.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -14,11 +15,11 @@ foreach(ts IN LISTS TS_FILES)
         if(line MATCHES "<source>([^<]*)")
             set(source "${CMAKE_MATCH_1}")
         elseif(line MATCHES "<translation( type=\"unfinished\"[^>]*)?(/>|></translation>)"
-               OR line MATCHES "<translation type=\"unfinished\"")
+               OR line MATCHES "<translation type=\"(unfinished|vanished|obsolete)\"")
             string(APPEND faults "\n  ${name}: ${source}")
         endif()
     endforeach()
 endforeach()
 if(faults)
-    message(FATAL_ERROR "Texts without a finished translation:${faults}")
+    message(FATAL_ERROR "Texts unfinished, or no longer in the sources:${faults}")
 endif()
