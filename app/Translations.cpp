@@ -7,10 +7,14 @@
 #include <memory>
 #include <vector>
 
+namespace {
+
 // Qt sets the layout direction from this text of its own; translated here as well, the dialogs
 // still mirror for Arabic and Hebrew where Qt's translations are not installed.
-[[maybe_unused]] static const char* const layoutDirection =
+[[maybe_unused]] const char* const layoutDirection =
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+} // namespace
 
 void Translations::install(const QLocale& locale)
 {
