@@ -13,7 +13,9 @@ def _twips():
     with open(os.path.join(ROOT, "app", "FaceDesign.h")) as f:
         text = f.read()
     values = {name: int(v) for name, v in re.findall(r"\b(\w+) = (\d+)[,;]", text)}
-    for name, left in re.findall(r"Button (\w+)\{\"\w+\", \"[^\"]*\", (\d+)\}", text):
+    # A caption is marked for translation: QT_TRANSLATE_NOOP("FaceDesign", "Close").
+    button = r"Button (\w+)\{\"\w+\", (?:QT_TRANSLATE_NOOP\(\"\w+\", )?\"[^\"]*\"\)?, (\d+)\}"
+    for name, left in re.findall(button, text):
         values[name] = int(left)
     with open(os.path.join(ROOT, "ui", "Twips.h")) as f:
         per_pixel = float(re.search(r"perPixel = ([\d.]+);", f.read()).group(1))
