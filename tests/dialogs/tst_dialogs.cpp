@@ -8,6 +8,7 @@
 #include "support/Texts.h"
 #include "support/Widgets.h"
 #include "tray/ShellTray.h"
+#include "ui/Desktop.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -149,6 +150,7 @@ void tst_Dialogs::fits()
     QFETCH(QString, language);
     Translations::install(QLocale(language));
     SystemClock clock;
+    ShellTray shell{Desktop{}};
     frmNimbex w(clock);
     QStringList faults = Fits::faults(w);
     w.Command1_Click(); // "Normal"
@@ -157,7 +159,7 @@ void tst_Dialogs::fits()
     faults += Fits::faults(*options) + Fits::faults(*frmAbout::load(options));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     // The tip, whole, through the record's 64 bytes.
-    QCOMPARE(ShellTray::toolTip(modSystray::trayIcon.hWnd, 1),
+    QCOMPARE(shell.toolTip(modSystray::trayIcon.hWnd, 1),
              QCoreApplication::translate("frmNimbex", "Nimbex - DoubleClick to Show"));
     // Right to left the dialog is the design's mirror image: the list at the left, "Yes" right.
     const bool rtl = language == "ar" || language == "he";
